@@ -1,0 +1,35 @@
+// Where the program's files are: its own folder (the executable's), the stand-in for drive C:
+// (the user's configuration folder), and Windows-style relative paths resolved on a file
+// system that tells letter case apart.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// The folder of the program's executable. Tests may point it elsewhere.
+std::string ProgramFolder();
+void SetProgramFolder(const std::string& folder);  // also called once at start-up from argv[0]
+
+// The folder that stands for drive C:: $XDG_CONFIG_HOME, else $HOME/.config (created when
+// missing). Read anew at each call, so a test can change the environment.
+std::string DriveC();
+
+// Resolves `path` below `base` without regard to letter case: every existing entry is matched
+// case-insensitively; the missing rest is appended as written. Backslashes are separators.
+std::string ResolveUnder(const std::string& base, const std::string& relative);
+
+// "\testiFosku\2\x.txt" under the program's folder.
+std::string ProgramPath(const std::string& relative);
+
+// A Windows path: "C:\..." maps under DriveC(); any other drive letter, too.
+std::string WindowsPath(const std::string& windowsPath);
+
+// True when a plain file (or anything but a folder) exists at the path.
+bool EsisteFile(const std::string& path);
+// True when a folder exists at the path; an empty path or any failure gives false.
+bool FolderExists(const std::string& path);
+// Creates one folder; fails (false) when its parent is missing or it cannot be made.
+bool CreateFolder(const std::string& path);
+
+}  // namespace platform

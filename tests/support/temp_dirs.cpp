@@ -34,10 +34,16 @@ TempDir::~TempDir() {
 
 std::string TempDir::Write(const std::string& relative, const std::string& bytes) const {
   fs::path p = fs::path(path_) / relative;
-  fs::create_directories(p.parent_path());
+  WriteTo(p.string(), bytes);
+  return p.string();
+}
+
+void TempDir::WriteTo(const std::string& path, const std::string& bytes) {
+  fs::path p(path);
+  std::error_code ec;
+  fs::create_directories(p.parent_path(), ec);
   std::ofstream out(p, std::ios::binary | std::ios::trunc);
   out << bytes;
-  return p.string();
 }
 
 namespace {

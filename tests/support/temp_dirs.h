@@ -15,6 +15,8 @@ class TempDir {
   const std::string& path() const { return path_; }
   // Writes raw bytes to a file below the folder (creating the folders on the way); returns its path.
   std::string Write(const std::string& relative, const std::string& bytes) const;
+  // Writes raw bytes to a file at an absolute path (creating its folders).
+  static void WriteTo(const std::string& path, const std::string& bytes);
 
  private:
   std::string path_;

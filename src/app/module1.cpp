@@ -1,0 +1,17 @@
+#include "app/module1.h"
+
+#include "app/formavvio.h"
+#include "platform/random.h"
+#include "settings/moduloperini.h"
+
+namespace Module1 {
+
+void Main() {
+  ModuloPerIni::FileIni = ModuloPerIni::kFileIni;
+  ModuloPerIni::PreparaCartelle();
+  ModuloPerIni::LeggiImpostazioni();
+  platform::SeedRandomFromClock();
+  platform::Instance<FormAvvio>().Show();
+}
+
+}  // namespace Module1

@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "app/module1.h"
+#include "platform/instance.h"
+#include "platform/paths.h"
+
+int main(int argc, char** argv) {
+  // A second start while the program runs ends at once, showing and touching nothing.
+  if (!platform::TakeInstanceLock("fosku")) return 0;
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);  // the windows end the program themselves
+  platform::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
+  Module1::Main();
+  return QApplication::exec();
+}

@@ -1,0 +1,157 @@
+#include "platform/form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "platform/twips.h"
+
+namespace platform {
+namespace {
+std::vector<Form*>& Loaded() {
+  static std::vector<Form*> loaded;
+  return loaded;
+}
+}  // namespace
+
+Form::Form(QWidget* parent) : QMainWindow(parent) { setAttribute(Qt::WA_DeleteOnClose, false); }
+
+Form::~Form() {
+  auto& l = Loaded();
+  l.erase(std::remove(l.begin(), l.end(), this), l.end());
+}
+
+int Form::LoadedCount() { return static_cast<int>(Loaded().size()); }
+std::vector<Form*> Form::LoadedForms() { return Loaded(); }
+
+void Form::Load() {
+  surface_ = new QWidget(this);
+  setCentralWidget(surface_);
+  loaded_ = true;
+  Loaded().push_back(this);
+  inLoad_ = true;
+  Form_Load();
+  inLoad_ = false;
+  lastSurfaceSize_ = surface_->size();
+}
+
+void Form::Show() {
+  if (!loaded_) Load();
+  show();
+  raise();
+  activateWindow();
+  if (layout() != nullptr) layout()->activate();
+  CheckResize();
+  Form_Activate();
+}
+
+void Form::Unload() {
+  if (!loaded_) return;
+  Form_Unloaded();
+  loaded_ = false;
+  auto& l = Loaded();
+  l.erase(std::remove(l.begin(), l.end(), this), l.end());
+  hide();
+  controls_.clear();
+  // Discard the display: controls, menu bar and status bar are made anew by the next load.
+  // They go later, not now: the command that unloads the window may be one of them.
+  if (QWidget* old = takeCentralWidget()) {
+    old->hide();
+    old->deleteLater();
+  }
+  surface_ = nullptr;
+  setMenuBar(nullptr);
+  setStatusBar(nullptr);
+  lastSurfaceSize_ = QSize();
+}
+
+double Form::ScaleWidth() const { return surface_ != nullptr ? surface_->width() * TwipsPerPixelX() : 0; }
+double Form::ScaleHeight() const { return surface_ != nullptr ? surface_->height() * TwipsPerPixelY() : 0; }
+
+// The outer place and size include the window's frame, as the screen shows it.
+double Form::Top() const { return frameGeometry().y() * TwipsPerPixelY(); }
+double Form::Left() const { return frameGeometry().x() * TwipsPerPixelX(); }
+double Form::Width() const { return frameGeometry().width() * TwipsPerPixelX(); }
+double Form::Height() const { return frameGeometry().height() * TwipsPerPixelY(); }
+
+void Form::SetTop(double v) { move(frameGeometry().x(), ToPixelsY(v)); }
+void Form::SetLeft(double v) { move(ToPixelsX(v), frameGeometry().y()); }
+void Form::SetWidth(double v) {
+  const int frame = frameGeometry().width() - width();
+  resize(std::max(1, ToPixelsX(v) - frame), height());
+  CheckResize();
+}
+void Form::SetHeight(double v) {
+  const int frame = frameGeometry().height() - height();
+  resize(width(), std::max(1, ToPixelsY(v) - frame));
+  CheckResize();
+}
+
+void Form::SetDesignSize(double widthTwips, double heightTwips) {
+  // The outer size is the inner size plus whatever the menu bar and status bar take.
+  if (layout() != nullptr) layout()->activate();
+  const int extraW = width() - (surface_ != nullptr ? surface_->width() : width());
+  const int extraH = height() - (surface_ != nullptr ? surface_->height() : height());
+  resize(ToPixelsX(widthTwips) + std::max(0, extraW), ToPixelsY(heightTwips) + std::max(0, extraH));
+  if (layout() != nullptr) layout()->activate();
+  if (surface_ != nullptr && surface_->size() != QSize(ToPixelsX(widthTwips), ToPixelsY(heightTwips))) {
+    // A hidden window may not have laid out yet: give the surface its size directly.
+    surface_->resize(ToPixelsX(widthTwips), ToPixelsY(heightTwips));
+  }
+}
+
+std::vector<QWidget*> Form::Controls() const {
+  std::vector<QWidget*> out;
+  for (const auto& c : controls_) {
+    if (c) out.push_back(c);
+  }
+  return out;
+}
+
+void Form::RegisterControl(QWidget* w, double left, double top, double width, double height) {
+  if (w->parentWidget() == nullptr) w->setParent(surface_);
+  SetTwipsRect(w, left, top, width, height);
+  controls_.emplace_back(w);
+}
+
+void Form::RegisterChildControl(QWidget* w, double left, double top, double width, double height) {
+  SetTwipsRect(w, left, top, width, height);
+  controls_.emplace_back(w);
+}
+
+void Form::CheckResize() {
+  if (!loaded_ || surface_ == nullptr) return;
+  if (layout() != nullptr) layout()->activate();
+  const QSize now = surface_->size();
+  if (now == lastSurfaceSize_) return;  // resize events can come late or twice with one size
+  lastSurfaceSize_ = now;
+  Form_Resize();
+}
+
+void Form::resizeEvent(QResizeEvent* e) {
+  QMainWindow::resizeEvent(e);
+  if (!inLoad_) CheckResize();
+}
+
+void Form::closeEvent(QCloseEvent* e) {
+  // The close box unloads this window like any other; with no window left the program ends,
+  // and nothing is saved.
+  e->accept();
+  Unload();
+  if (Form::LoadedCount() == 0) QCoreApplication::quit();
+}
+
+void ChangeWindow(Form* from, Form* to) {
+  to->Show();
+  if (from != nullptr && from != to) from->Unload();
+}
+
+void EndProgram() {
+  for (Form* f : Form::LoadedForms()) f->Unload();
+  QCoreApplication::quit();
+}
+
+}  // namespace platform

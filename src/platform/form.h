@@ -1,0 +1,99 @@
+// The window lifecycle of the program. A window object lives for the whole run; loading it
+// builds its controls (the load step), each showing by the program runs its activation step
+// once, a real change of its size runs its resize step, and unloading discards its controls
+// (the object stays, and the next showing loads it again). Exactly one window is loaded
+// between two user actions; closing the last one ends the program.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QRectF>
+#include <QSize>
+#include <vector>
+
+namespace platform {
+
+class Form : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit Form(QWidget* parent = nullptr);
+  ~Form() override;
+
+  // Loads the window if it is not loaded, shows it and runs its activation step.
+  void Show();
+  // Discards the window's controls and hides it. Returns at once when it is not loaded.
+  void Unload();
+  bool IsLoaded() const { return loaded_; }
+
+  // The window's inner area (where its controls live) in twips.
+  double ScaleWidth() const;
+  double ScaleHeight() const;
+
+  // The window's outer place on the screen, in twips.
+  double Top() const;
+  double Left() const;
+  double Width() const;
+  double Height() const;
+  void SetTop(double v);
+  void SetLeft(double v);
+  void SetWidth(double v);
+  void SetHeight(double v);
+
+  // The controls of the window in creation order (the resizer scales these).
+  std::vector<QWidget*> Controls() const;
+  // The surface the controls are placed on.
+  QWidget* Surface() const { return surface_; }
+
+  // Every window object that is loaded now.
+  static int LoadedCount();
+  static std::vector<Form*> LoadedForms();
+
+ protected:
+  virtual void Form_Load() {}
+  virtual void Form_Activate() {}
+  virtual void Form_Resize() {}
+  // Called by Unload before the controls go: the window drops its pointers to them.
+  virtual void Form_Unloaded() {}
+
+  // Sets the inner area to its design size in twips (called first in a load step).
+  void SetDesignSize(double widthTwips, double heightTwips);
+  // Registers a control placed on the surface at a design rectangle in twips.
+  template <class W>
+  W* AddControl(W* w, double left, double top, double width, double height) {
+    RegisterControl(w, left, top, width, height);
+    return w;
+  }
+  void RegisterControl(QWidget* w, double left, double top, double width, double height);
+  // Registers a control that another control contains (its rectangle is in its container's twips).
+  void RegisterChildControl(QWidget* w, double left, double top, double width, double height);
+
+  void resizeEvent(QResizeEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void Load();
+  void CheckResize();
+
+  bool loaded_ = false;
+  bool inLoad_ = false;
+  QWidget* surface_ = nullptr;
+  std::vector<QPointer<QWidget>> controls_;
+  QSize lastSurfaceSize_;
+};
+
+// The change of window: show the target (loading and activating it), then unload the caller.
+void ChangeWindow(Form* from, Form* to);
+
+// Ends the program at once: every loaded window is discarded without further window steps.
+void EndProgram();
+
+// The one instance of a window class, created the first time it is referred to and kept for
+// the whole run.
+template <class T>
+T& Instance() {
+  static T* instance = new T();
+  return *instance;
+}
+
+}  // namespace platform

@@ -1,11 +1,13 @@
 #include "app/formavvio.h"
 
-#include <QBitmap>
 #include <QPainter>
 #include <QPainterPath>
 
+#include "platform/commandbutton.h"
 #include "platform/twips.h"
 #include "services/clsresize.h"
+#include "services/cursors.h"
+#include "app/formmenu.h"
 
 namespace {
 
@@ -52,21 +54,6 @@ QPixmap PictureAvvio() {
   return pm;
 }
 
-// The button's mouse cursor: a small hand-drawn pointer with a green tip.
-QCursor CursorAvvio() {
-  QPixmap pm(32, 32);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  QPolygonF shape;
-  shape << QPointF(2, 2) << QPointF(2, 24) << QPointF(8, 18) << QPointF(13, 29) << QPointF(17, 27)
-        << QPointF(12, 16) << QPointF(20, 16);
-  p.setPen(QPen(Qt::black, 1.5));
-  p.setBrush(QColor(0, 190, 0));
-  p.drawPolygon(shape);
-  return QCursor(pm, 2, 2);
-}
-
 }  // namespace
 
 void FormAvvio::Form_Load() {
@@ -79,11 +66,11 @@ void FormAvvio::Form_Load() {
   Label1->setFont(ComicBold(150));
   platform::SetForeColor(Label1, platform::colours::AzzurroChiaro);
 
-  Command1 = AddControl(new QPushButton(QStringLiteral("Avvio"), Surface()), 2520, 5040, 3255, 1455);
+  Command1 = AddControl(new platform::CommandButton(QStringLiteral("Avvio"), Surface()), 2520, 5040, 3255, 1455);
   Command1->setFont(ComicBold(24));
   Command1->setIcon(QIcon(PictureAvvio()));
   Command1->setIconSize(QSize(64, 48));
-  Command1->setCursor(CursorAvvio());
+  Command1->setCursor(Cursori::Puntatore());
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
   Label2 = AddControl(new QLabel(QStringLiteral("16 dicembre 2005"), Surface()), 6000, 5520, 2655, 855);
@@ -112,6 +99,4 @@ void FormAvvio::Form_Unloaded() {
   Command1 = nullptr;
 }
 
-void FormAvvio::Command1_Click() {
-  // The main menu is opened here once it exists.
-}
+void FormAvvio::Command1_Click() { platform::ChangeWindow(this, &platform::Instance<FormMenu>()); }

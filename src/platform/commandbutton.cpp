@@ -1,0 +1,30 @@
+#include "platform/commandbutton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace platform {
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+  QStylePainter p(this);
+  QStyleOptionButton opt;
+  initStyleOption(&opt);
+  const QString caption = opt.text;
+  opt.text.clear();
+  p.drawControl(QStyle::CE_PushButton, opt);
+  const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
+  QRect textArea = area;
+  if (!opt.icon.isNull()) {
+    // Picture above the caption.
+    const QSize is = opt.iconSize;
+    const QRect iconRect(area.center().x() - is.width() / 2, area.top() + 2, is.width(), is.height());
+    opt.icon.paint(&p, iconRect, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    textArea.setTop(iconRect.bottom() + 2);
+  }
+  p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+  p.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, caption);
+}
+
+}  // namespace platform

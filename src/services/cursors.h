@@ -1,0 +1,8 @@
+// The program's own mouse pointer, drawn here: a green arrow with a dark outline.
+#pragma once
+
+#include <QCursor>
+
+namespace Cursori {
+QCursor Puntatore();
+}

@@ -1,0 +1,18 @@
+// Font fitting: the size at which a probe text fills a given width.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace FontFit {
+
+// The largest size needed: starting at `startPoints`, grows one point at a time while the
+// probe text in `face` is narrower than `widthTwips`. Stops at `capPoints`, or as soon as one
+// more point no longer widens the text, so an empty text or a zero width never loops.
+int FitPointSize(const QString& face, const QString& probe, double widthTwips, int startPoints = 12,
+                 int capPoints = 400);
+
+// The width of a text in a font, in twips (what an auto-sizing label's width would be).
+double TextWidthTwips(const QFont& font, const QString& text);
+
+}  // namespace FontFit

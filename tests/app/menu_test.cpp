@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <filesystem>
+
+#include "app/formavvio.h"
+#include "app/forminfo.h"
+#include "app/formmenu.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+#include "platform/twips.h"
+#include "services/fontfit.h"
+#include "services/modulonavigate.h"
+#include "settings/moduloperini.h"
+#include "support/temp_dirs.h"
+
+namespace {
+
+class MenuTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ModuloPerIni::FileIni = ModuloPerIni::kFileIni;
+    ModuloPerIni::PreparaCartelle();
+    ModuloPerIni::ImpostazioniPredefinite();
+  }
+  void TearDown() override {
+    for (auto* f : platform::Form::LoadedForms()) f->Unload();
+  }
+  std::string Ini() const { return home_.config() + "/ImpostazioniProgrammiOlmea/Fosku/fosku.INI"; }
+  FormMenu& Menu() { return platform::Instance<FormMenu>(); }
+  testsupport::TempHome home_;
+};
+
+QColor Colour(QWidget* w) { return platform::BackColor(w); }
+
+}  // namespace
+
+TEST_F(MenuTest, StartWindowOpensTheMenuAndExactlyOneWindowIsLoaded) {
+  auto& avvio = platform::Instance<FormAvvio>();
+  avvio.Show();
+  QTest::mouseClick(avvio.Command1, Qt::LeftButton);
+  EXPECT_TRUE(Menu().IsLoaded());
+  EXPECT_FALSE(avvio.IsLoaded());
+  EXPECT_EQ(platform::Form::LoadedCount(), 1);
+}
+
+TEST_F(MenuTest, CaptionsAsWritten) {
+  Menu().Show();
+  EXPECT_EQ(Menu().Command1[0]->text(), "Coniugazione\r\n(fosku all'infinito)");
+  EXPECT_EQ(Menu().Command1[4]->text(), " Risalire all'infinito dei fosku ");
+  EXPECT_EQ(Menu().Command1[6]->text(), " Il modo dei fosku");
+  EXPECT_EQ(Menu().Command1[14]->text(), "Corretto scorretto\r\n1°");
+  EXPECT_EQ(Menu().Command1[16]->text(), "Attivo passivo\r\n2°");
+  EXPECT_EQ(Menu().Command1[20]->text(), "Esci");
+  EXPECT_EQ(Menu().Check1->text(), "Suoni attivati");
+  // Buttons are laid in four columns of six rows: 19 stands under 14, "Esci" bottom right.
+  const QRectF b19 = platform::TwipsRect(Menu().Command1[19]);
+  const QRectF b14 = platform::TwipsRect(Menu().Command1[14]);
+  EXPECT_NEAR(b19.left(), b14.left(), 1);
+  EXPECT_GT(b19.top(), b14.top());
+  EXPECT_GT(platform::TwipsRect(Menu().Command1[20]).left(), b19.left());
+}
+
+TEST_F(MenuTest, EsciWritesTheSettingsAndTheCloseBoxDoesNot) {
+  Menu().Show();
+  ASSERT_TRUE(Menu().Check1->isChecked());
+  QTest::mouseClick(Menu().Check1, Qt::LeftButton);
+  EXPECT_FALSE(ModuloPerIni::Impostazioni.SuoniAttivati);
+
+  // Closing the window with its close box: nothing is written.
+  Menu().close();
+  EXPECT_EQ(platform::Form::LoadedCount(), 0);
+  EXPECT_FALSE(std::filesystem::exists(Ini()));
+
+  Menu().Show();
+  EXPECT_FALSE(Menu().Check1->isChecked());  // the switch as the record holds it
+  QTest::mouseClick(Menu().Command1[20], Qt::LeftButton);
+  EXPECT_EQ(platform::Form::LoadedCount(), 0);
+  const auto lines = platform::ReadLines(Ini());
+  ASSERT_TRUE(lines.has_value());
+  ASSERT_EQ(lines->size(), 11u);
+  EXPECT_EQ((*lines)[0], "False");
+  EXPECT_EQ((*lines)[2], " 48 ");
+}
+
+TEST_F(MenuTest, AboutAndChiudiRunTheMenuStepsAgain) {
+  Menu().Show();
+  Menu().Command1_MouseMove(3);  // a colour that a new load must forget
+  QTest::mouseClick(Menu().Check1, Qt::LeftButton);
+  Menu().mnuAbout->trigger();
+  auto& info = platform::Instance<FormInfo>();
+  EXPECT_TRUE(info.IsLoaded());
+  EXPECT_FALSE(Menu().IsLoaded());
+  EXPECT_EQ(platform::Form::LoadedCount(), 1);
+  EXPECT_EQ(info.Label4->text(), "");
+  EXPECT_FALSE(info.Label1->text().isEmpty());
+  EXPECT_EQ(info.Command1->text(), "Chiudi");
+  EXPECT_EQ(Colour(info.Surface()), QColor(255, 255, 192));
+
+  QTest::mouseClick(info.Command1, Qt::LeftButton);
+  EXPECT_TRUE(Menu().IsLoaded());
+  EXPECT_FALSE(info.IsLoaded());
+  EXPECT_EQ(platform::Form::LoadedCount(), 1);
+  // Load ran again: the buttons are back to the system colour, the captions are set;
+  // activation ran again: the check box shows the record, the menu covers the screen.
+  EXPECT_NE(Colour(Menu().Command1[3]), QColor(255, 0, 0));
+  EXPECT_NE(Colour(Menu().Command1[3]), QColor(192, 255, 255));
+  EXPECT_EQ(Menu().Command1[5]->text(), "Coniugazione\r\n(fosku coniugati)");
+  EXPECT_FALSE(Menu().Check1->isChecked());
+  EXPECT_EQ(Menu().frameGeometry().topLeft(), QPoint(0, 0));
+}
+
+TEST_F(MenuTest, HoverColours) {
+  Menu().Show();
+  const QColor rosso(255, 0, 0), azzurro(192, 255, 255);
+  // The real mouse over button 3.
+  QTest::mouseMove(Menu().Command1[3], Menu().Command1[3]->rect().center());
+  EXPECT_EQ(Colour(Menu().Command1[3]), rosso);
+  for (int i = 0; i < FormMenu::kPulsanti; ++i) {
+    if (i != 3) {
+      EXPECT_EQ(Colour(Menu().Command1[static_cast<size_t>(i)]), azzurro) << i;
+    }
+  }
+  QTest::mouseMove(Menu().Command1[4], Menu().Command1[4]->rect().center());
+  EXPECT_EQ(Colour(Menu().Command1[4]), rosso);
+  EXPECT_EQ(Colour(Menu().Command1[3]), azzurro);
+  QTest::mouseMove(Menu().Surface(), QPoint(2, 2));  // the window's background
+  for (auto* b : Menu().Command1) EXPECT_EQ(Colour(b), azzurro);
+}
+
+TEST_F(MenuTest, ButtonsTakeTheProbeSize) {
+  Menu().Show();
+  const int size = Menu().Command1[0]->font().pointSize();
+  EXPECT_GE(size, 12);
+  for (auto* b : Menu().Command1) {
+    EXPECT_EQ(b->font().pointSize(), size);
+    EXPECT_EQ(b->font().family(), "Arial");
+  }
+  // The probe text in font 1 at that size fills button 0; one point less does not.
+  const QString probe = "  (fosku non all'infinito) ";
+  const double width = platform::TwipsRect(Menu().Command1[0]).width();
+  QFont f("Arial", size);
+  if (size > 12) {
+    EXPECT_GE(FontFit::TextWidthTwips(f, probe), width);
+    f.setPointSize(size - 1);
+    EXPECT_LT(FontFit::TextWidthTwips(f, probe), width);
+  }
+}
+
+TEST(FontFitting, NarrowAndWideButtons) {
+  const QString probe = "  (fosku non all'infinito) ";
+  struct Case {
+    double width;
+    const char* what;
+  };
+  int previous = 0;
+  for (const Case& c : {Case{100, "narrow: stays at 12"}, Case{3000, "medium"}, Case{6000, "wide"}, Case{12000, "wider"}}) {
+    const int size = FontFit::FitPointSize("Arial", probe, c.width);
+    EXPECT_GE(size, 12) << c.what;
+    EXPECT_GE(size, previous) << c.what;
+    QFont f("Arial", size);
+    if (size > 12) {
+      EXPECT_GE(FontFit::TextWidthTwips(f, probe), c.width) << c.what;
+      f.setPointSize(size - 1);
+      EXPECT_LT(FontFit::TextWidthTwips(f, probe), c.width) << c.what;
+    }
+    previous = size;
+  }
+  EXPECT_EQ(FontFit::FitPointSize("Arial", probe, 100), 12);
+  EXPECT_GT(FontFit::FitPointSize("Arial", probe, 6000), FontFit::FitPointSize("Arial", probe, 3000));
+  // An empty probe never grows and never loops; a huge width stops at the cap.
+  EXPECT_EQ(FontFit::FitPointSize("Arial", "", 5000), 12);
+  EXPECT_EQ(FontFit::FitPointSize("Arial", probe, 1e9, 12, 60), 60);
+}
+
+TEST_F(MenuTest, ManualOpensOnlyWhenThere) {
+  testsupport::TempProgramFolder program;
+  std::vector<std::string> opened;
+  ModuloNavigate::SetOpener([&](const std::string& p) { opened.push_back(p); });
+  Menu().Show();
+  Menu().mnuDocum->trigger();
+  EXPECT_TRUE(opened.empty());  // no manual: nothing happens
+  EXPECT_TRUE(Menu().IsLoaded());
+  program.Write("fosku.pdf", "%PDF-1.4");
+  Menu().mnuDocum->trigger();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], program.path() + "/fosku.pdf");
+  EXPECT_TRUE(Menu().IsLoaded());
+  ModuloNavigate::SetOpener({});
+}
+
+TEST_F(MenuTest, UnbuiltWindowsHaveTheirButtonsDisabled) {
+  FormMenu::RegistraFinestra(17, {});
+  Menu().Show();
+  EXPECT_FALSE(Menu().Command1[17]->isEnabled());
+  EXPECT_TRUE(Menu().Command1[20]->isEnabled());
+  Menu().Command1_Click(17);  // nothing happens
+  EXPECT_TRUE(Menu().IsLoaded());
+  Menu().Command1_Click(25);  // out of range: nothing
+  EXPECT_TRUE(Menu().IsLoaded());
+}

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <map>
+
+#include "platform/random.h"
+#include "services/commdlgs.h"
+#include "services/modulocolorisuoni.h"
+#include "settings/moduloperini.h"
+#include "support/temp_dirs.h"
+
+#include <QLabel>
+
+using namespace ModuloColoriSuoni;
+
+TEST(Sounds, PlayOnlyWhenSwitchedOnAndTheRightFile) {
+  testsupport::TempProgramFolder program;
+  std::vector<std::string> played;
+  SetSoundPlayer([&](const std::string& p) { played.push_back(p); });
+  ModuloPerIni::Impostazioni.SuoniAttivati = false;
+  SuonoGiusto();
+  SuonoSbagliato();
+  EXPECT_TRUE(played.empty());
+  ModuloPerIni::Impostazioni.SuoniAttivati = true;
+  SuonoGiusto();
+  SuonoSbagliato();
+  ASSERT_EQ(played.size(), 2u);
+  EXPECT_EQ(played[0], program.path() + "/suoni/si.wav");
+  EXPECT_EQ(played[1], program.path() + "/suoni/no.wav");
+  SetSoundPlayer({});
+}
+
+TEST(Sounds, MissingFileOrNoAudioDeviceIsSilent) {
+  // The real player, with a missing file and (offscreen, in CI) no audio device.
+  ModuloPerIni::Impostazioni.SuoniAttivati = true;
+  {
+    testsupport::TempProgramFolder empty;
+    SuonoGiusto();
+    SuonoSbagliato();
+    QCoreApplication::processEvents();
+  }
+  // The shipped sounds through whatever device there is: no error, no wait.
+  testsupport::TempProgramFolder shipped(true);
+  SuonoGiusto();
+  SuonoGiusto();
+  SuonoSbagliato();
+  QCoreApplication::processEvents();
+  SUCCEED();
+}
+
+TEST(RandomColour, OnlyTheTableAndTheDoubledOneTwiceAsOften) {
+  platform::SeedRandom(2024);
+  const std::int32_t table[] = {0xC0C0FF, 0x8080FF, 0xFF,     0x80C0FF, 0x80FF,   0xC0FFFF,
+                                0xFFFF,   0x40C0,   0x80FF80, 0xC000,   0xFFFFC0, 0xFFFF00,
+                                0xFFC0C0, 0xFFC0FF, 0xE0E0E0, 0xFF0000, 0xFF00FF};
+  std::map<std::int32_t, int> counts;
+  const int draws = 180000;
+  for (int i = 0; i < draws; ++i) ++counts[ColoreCasuale()];
+  EXPECT_EQ(counts.size(), 17u);
+  for (auto c : table) {
+    const int expected = c == 0xFFC0FF ? 20000 : 10000;
+    EXPECT_NEAR(counts[c], expected, expected * 0.06) << std::hex << c;
+  }
+}
+
+TEST(FontDialog, AppliesTheChoiceRoundedAndCancelLeavesTheTarget) {
+  QLabel target("x");
+  QFont start("Arial");
+  start.setPointSize(20);
+  start.setItalic(true);
+  target.setFont(start);
+
+  CommDlgs::FontRequest seen;
+  CommDlgs::SetFontChooser([&](QWidget*, const CommDlgs::FontRequest& r) -> std::optional<CommDlgs::FontChoice> {
+    seen = r;
+    return std::nullopt;
+  });
+  EXPECT_FALSE(CommDlgs::ShowFontDialog(nullptr, &target));
+  EXPECT_EQ(target.font(), start);
+  EXPECT_EQ(seen.pointSizeTenths, 200);
+  EXPECT_TRUE(seen.italic);
+  EXPECT_EQ(seen.weight, 0);
+
+  struct Case {
+    int tenths, weight, expectedSize;
+    bool bold;
+  };
+  const Case cases[] = {{120, 400, 12, false}, {105, 600, 10, false}, {115, 700, 12, true},
+                        {125, 800, 12, true},  {135, 400, 14, false}};
+  for (const auto& c : cases) {
+    CommDlgs::SetFontChooser([&](QWidget*, const CommDlgs::FontRequest&) -> std::optional<CommDlgs::FontChoice> {
+      return CommDlgs::FontChoice{"Liberation Serif", c.tenths, c.weight, false, true};
+    });
+    ASSERT_TRUE(CommDlgs::ShowFontDialog(nullptr, &target));
+    EXPECT_EQ(target.font().pointSize(), c.expectedSize) << c.tenths;
+    EXPECT_EQ(target.font().bold(), c.bold) << c.weight;
+    EXPECT_FALSE(target.font().italic());
+    EXPECT_TRUE(target.font().underline());
+    EXPECT_EQ(target.font().family(), "Liberation Serif");
+  }
+  CommDlgs::SetFontChooser({});
+}

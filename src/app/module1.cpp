@@ -1,6 +1,7 @@
 #include "app/module1.h"
 
 #include "app/formavvio.h"
+#include "conjugation/modulo_fosku.h"
 #include "platform/random.h"
 #include "settings/moduloperini.h"
 
@@ -10,6 +11,7 @@ void Main() {
   ModuloPerIni::FileIni = ModuloPerIni::kFileIni;
   ModuloPerIni::PreparaCartelle();
   ModuloPerIni::LeggiImpostazioni();
+  ModuloFosku::RiempiTabelle();
   platform::SeedRandomFromClock();
   platform::Instance<FormAvvio>().Show();
 }

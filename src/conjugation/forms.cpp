@@ -51,7 +51,7 @@ void TogliIOrtografico(const std::string& radice, std::string& root) {
   if (EndsWith(radice, "ci") || EndsWith(radice, "gi")) DropLast(root);
 }
 
-const D::NonFinite& PiecesOf(int coniugazione) {
+const D::NonFinite& NonFiniteOf(int coniugazione) {
   switch (coniugazione) {
     case M::ConiugazioneAre: return D::kAre;
     case M::ConiugazioneEre: return D::kEre;
@@ -81,14 +81,14 @@ const char* Vowel(bool essere, int persona) { return (essere && persona >= 3) ? 
 SplitForms BuildAuxiliary(int tempo, int coniugazione, bool withPronouns) {
   const bool essere = coniugazione == M::ConiugazioneEssere;
   const D::Column(&forms)[8] = essere ? D::kFormeEssere : D::kFormeAvere;
-  const D::NonFinite& pieces = PiecesOf(coniugazione);
-  const std::string stem(pieces.participioPassato);
+  const D::NonFinite& nonFinite = NonFiniteOf(coniugazione);
+  const std::string stem(nonFinite.participioPassato);
   SplitForms out;
   if (tempo == M::TempoModiNonFiniti) {
-    const std::string infinito(pieces.infinito), gerundio(pieces.gerundio);
+    const std::string infinito(nonFinite.infinito), gerundio(nonFinite.gerundio);
     out[0].root = infinito;
     out[1].root = infinito + " " + stem + "o";
-    out[2].root = std::string(pieces.participioPresente);
+    out[2].root = std::string(nonFinite.participioPresente);
     out[3].root = stem + "o";
     out[4].root = gerundio;
     out[5].root = gerundio + " " + stem + "o";
@@ -130,17 +130,17 @@ bool TakesIsc(int tempo, int persona) {
 SplitForms BuildRegular(int tempo, int coniugazione, const VerboRegolare& verbo, bool withPronouns) {
   const std::string& radice = verbo.Radice;
   const bool essere = verbo.Ausiliare == "e";
-  const D::NonFinite& pieces = PiecesOf(coniugazione);
+  const D::NonFinite& nonFinite = NonFiniteOf(coniugazione);
   const std::string stem = PastParticipleStem(coniugazione, radice);
   SplitForms out;
 
   if (tempo == M::TempoModiNonFiniti) {
     const std::string participio = radice + stem + "o";
-    out[0].root = radice + std::string(pieces.infinito);
+    out[0].root = radice + std::string(nonFinite.infinito);
     out[1].root = (essere ? "essere " : "avere ") + participio;
-    out[2].root = radice + std::string(pieces.participioPresente);
+    out[2].root = radice + std::string(nonFinite.participioPresente);
     out[3].root = participio;
-    out[4].root = radice + std::string(pieces.gerundio);
+    out[4].root = radice + std::string(nonFinite.gerundio);
     out[5].root = (essere ? "essendo " : "avendo ") + participio;
     return out;
   }
@@ -195,7 +195,7 @@ SplitForms BuildRegular(int tempo, int coniugazione, const VerboRegolare& verbo,
 
 std::string PastParticipleStem(int Coniugazione, const std::string& radice) {
   if (Coniugazione < M::ConiugazioneAre || Coniugazione > M::ConiugazioneAvere) return "";
-  std::string stem(PiecesOf(Coniugazione).participioPassato);
+  std::string stem(NonFiniteOf(Coniugazione).participioPassato);
   // -scere verbs keep the soft sound before the participle ending: conosciuto.
   if (Coniugazione == M::ConiugazioneEre && EndsWith(radice, "sc")) stem = "i" + stem;
   return stem;

@@ -1,5 +1,5 @@
 // The vocabulary of the conjugation engine: persons, tense names, the forms of essere and avere,
-// the endings of the three regular conjugations and the non-finite pieces of every class.
+// the endings of the three regular conjugations and the non-finite words of every class.
 // Program-wide tables, empty until RiempiTabelle fills them; after that they stay constant,
 // except ParticipioPassatoEre, which every -ere build sets for its root ("ut" or "iut").
 #pragma once

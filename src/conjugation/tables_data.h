@@ -82,7 +82,7 @@ inline constexpr Column kDesinenzeIre[8] = {
     {"irei", "iresti", "irebbe", "iremmo", "ireste", "irebbero"},
     {"", "i", "a", "iamo", "ite", "ano"}};
 
-// The four non-finite pieces of a class: whole words for essere and avere, endings for the
+// The four non-finite words of a class: whole words for essere and avere, endings for the
 // regular classes. The past participle is a stem completed by "o" or "i".
 struct NonFinite {
   Cell participioPresente;

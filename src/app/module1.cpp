@@ -1,6 +1,7 @@
 #include "app/module1.h"
 
 #include "app/formavvio.h"
+#include "app/finestre.h"
 #include "conjugation/modulo_fosku.h"
 #include "platform/random.h"
 #include "settings/moduloperini.h"
@@ -12,6 +13,7 @@ void Main() {
   ModuloPerIni::PreparaCartelle();
   ModuloPerIni::LeggiImpostazioni();
   ModuloFosku::RiempiTabelle();
+  RegistraFinestre();
   platform::SeedRandomFromClock();
   platform::Instance<FormAvvio>().Show();
 }

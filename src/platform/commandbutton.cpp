@@ -12,8 +12,11 @@ void CommandButton::paintEvent(QPaintEvent*) {
   QStyleOptionButton opt;
   initStyleOption(&opt);
   const QString caption = opt.text;
+  const QIcon icon = opt.icon;
   opt.text.clear();
+  opt.icon = QIcon();
   p.drawControl(QStyle::CE_PushButton, opt);
+  opt.icon = icon;
   const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
   QRect textArea = area;
   if (!opt.icon.isNull()) {

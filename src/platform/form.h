@@ -71,9 +71,11 @@ class Form : public QMainWindow {
   void resizeEvent(QResizeEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
 
+ // Runs the resize step when the inner area's size really changed.
+  void CheckResize();
+
  private:
   void Load();
-  void CheckResize();
 
   bool loaded_ = false;
   bool inLoad_ = false;

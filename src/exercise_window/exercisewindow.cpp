@@ -1,0 +1,181 @@
+#include "exercise_window/exercisewindow.h"
+
+#include <QMenuBar>
+#include <QPainter>
+#include <cmath>
+
+#include "app/formmenu.h"
+#include "exercise_window/contatori.h"
+#include "exercise_window/stampa.h"
+#include "platform/commandbutton.h"
+#include "platform/msgbox.h"
+#include "platform/twips.h"
+#include "services/clsresize.h"
+#include "services/commdlgs.h"
+#include "settings/moduloperini.h"
+
+namespace {
+
+// The next-item button's picture: a green arrow pointing right.
+QIcon FrecciaAvanti() {
+  QPixmap pm(64, 40);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPolygonF arrow;
+  arrow << QPointF(4, 13) << QPointF(36, 13) << QPointF(36, 3) << QPointF(60, 20) << QPointF(36, 37)
+        << QPointF(36, 27) << QPointF(4, 27);
+  p.setPen(QPen(QColor(0, 90, 0), 2));
+  p.setBrush(QColor(0, 180, 0));
+  p.drawPolygon(arrow);
+  return QIcon(pm);
+}
+
+}  // namespace
+
+ExerciseWindow::ExerciseWindow(Finestra finestra) : config_(Configurazione(finestra)) {}
+
+QString ExerciseWindow::NomeFontGruppo() const {
+  return QString::fromStdString(ModuloPerIni::Impostazioni.NomeFont[static_cast<size_t>(config_.gruppoFont)]);
+}
+
+int ExerciseWindow::DimensioneFontGruppo() const {
+  return ModuloPerIni::Impostazioni.DimensioneFont[static_cast<size_t>(config_.gruppoFont)];
+}
+
+void ExerciseWindow::CostruisciScheletro(double designWidth, double designHeight, QRectF rettangoloAvanti) {
+  setWindowTitle(config_.titolo);
+  StatusBar1 = new platform::StatusBar(2, this);
+  setStatusBar(StatusBar1);
+
+  mnuUtil = menuBar()->addMenu(config_.didascaliaUtil);
+  mnuVisual = mnuUtil->addAction(config_.didascaliaVisual);
+  mnuVisual->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
+  mnuStamp = mnuUtil->addAction(config_.didascaliaStamp);
+  mnuStamp->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+  mnuChiudi = mnuUtil->addAction(config_.didascaliaChiudi);
+  mnuChiudi->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
+  mnuChiudi->setVisible(false);
+  if (config_.tipoFont != TipoFont::Nessuno) {
+    mnuFont = mnuUtil->addAction(QStringLiteral("Font"));
+    mnuFont->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    connect(mnuFont, &QAction::triggered, this, [this] { mnuFont_Click(); });
+  }
+  mnuAzzera = menuBar()->addAction(config_.didascaliaAzzera);
+  mnuEsci = menuBar()->addAction(config_.didascaliaEsci);
+  connect(mnuVisual, &QAction::triggered, this, [this] { mnuVisual_Click(); });
+  connect(mnuStamp, &QAction::triggered, this, [this] { mnuStamp_Click(); });
+  connect(mnuChiudi, &QAction::triggered, this, [this] { mnuChiudi_Click(); });
+  connect(mnuAzzera, &QAction::triggered, this, [this] { mnuAzzera_Click(); });
+  connect(mnuEsci, &QAction::triggered, this, [this] { mnuEsci_Click(); });
+
+  SetDesignSize(designWidth, designHeight);
+
+  BottoneAvanti = AddControl(new platform::CommandButton(QString(), Surface()), rettangoloAvanti.left(),
+                             rettangoloAvanti.top(), rettangoloAvanti.width(), rettangoloAvanti.height());
+  BottoneAvanti->setIcon(FrecciaAvanti());
+  BottoneAvanti->setIconSize(QSize(64, 40));
+  BottoneAvanti->setEnabled(false);
+  connect(BottoneAvanti, &QPushButton::clicked, this, [this] { BottoneAvanti_Click(); });
+
+  // The grid is laid over the whole window by the window itself, not by the resizer.
+  Griglia = new platform::FlexGrid(Surface());
+  QFont gf(QStringLiteral("Arial"));
+  gf.setPointSize(10);
+  Griglia->setFont(gf);
+  Griglia->hide();
+}
+
+void ExerciseWindow::LegaRidimensiona() { Module1::NuovoRidimensiona(this); }
+
+void ExerciseWindow::OccupaSchermo() {
+  SetTop(0);
+  SetLeft(0);
+  SetHeight(platform::ScreenHeightTwips());
+  SetWidth(platform::ScreenWidthTwips());
+  StatusBar1->SetHeightTwips(500);
+  CheckResize();
+}
+
+void ExerciseWindow::PosizionaGriglia() {
+  Griglia->hide();
+  Griglia->setGeometry(0, 0, Surface()->width(), Surface()->height());
+}
+
+void ExerciseWindow::ScriviPannelli() {
+  StatusBar1->SetPanelText(1, config_.etichettaEsatti + QString::number(Module1::Esatti));
+  StatusBar1->SetPanelText(2, config_.etichettaErrati + QString::number(Module1::Errati));
+}
+
+std::vector<QAction*> ExerciseWindow::VociEsercizio() const {
+  std::vector<QAction*> voci = {mnuVisual, mnuEsci, mnuAzzera};
+  if (mnuFont != nullptr) voci.push_back(mnuFont);
+  return voci;
+}
+
+void ExerciseWindow::mnuVisual_Click() {
+  Griglia->raise();
+  Griglia->show();
+  mnuChiudi->setVisible(true);
+  for (QAction* a : VociEsercizio()) a->setVisible(false);
+}
+
+void ExerciseWindow::mnuChiudi_Click() {
+  Griglia->hide();
+  mnuChiudi->setVisible(false);
+  for (QAction* a : VociEsercizio()) a->setVisible(true);
+}
+
+void ExerciseWindow::mnuAzzera_Click() {
+  Module1::Esatti = 0;
+  Module1::Errati = 0;
+  ScriviPannelli();
+}
+
+void ExerciseWindow::mnuStamp_Click() { Stampa::ComandoStampa(this, *Griglia, config_.orientamentoStampa); }
+
+void ExerciseWindow::mnuEsci_Click() { platform::ChangeWindow(this, &platform::Instance<FormMenu>()); }
+
+void ExerciseWindow::BottoneAvanti_Click() {
+  BottoneAvanti->setEnabled(false);
+  GeneraEsercizio();
+}
+
+void ExerciseWindow::mnuFont_Click() {
+  QWidget* etichetta = EtichettaFont();
+  if (etichetta == nullptr) return;
+  CommDlgs::ShowFontDialog(this, etichetta);  // on cancel the label keeps its font
+  const QFont f = etichetta->font();
+  const long size = platform::RoundHalfEven(f.pointSizeF());
+  if (f.family().isEmpty() || size < 1 || size > 32767) {
+    platform::MsgBox(this, QStringLiteral("selezionare sia il tipo di font che la dimensione"), platform::vbCritical);
+    return;
+  }
+  ModuloPerIni::Impostazioni.NomeFont[static_cast<size_t>(config_.gruppoFont)] = f.family().toStdString();
+  ModuloPerIni::Impostazioni.DimensioneFont[static_cast<size_t>(config_.gruppoFont)] = static_cast<std::int16_t>(size);
+  DopoFont();
+}
+
+void ExerciseWindow::SegnalaFileMancanti(const std::vector<std::string>& files) {
+  QStringList nomi;
+  for (const auto& f : files) nomi << QString::fromStdString(f);
+  platform::MsgBox(this,
+                   QStringLiteral("Non posso preparare l'esercizio: manca o è vuoto %1 \"%2\" nella cartella del programma.")
+                       .arg(nomi.size() == 1 ? QStringLiteral("il file") : QStringLiteral("ognuno dei file"),
+                            nomi.join(QStringLiteral("\", \""))),
+                   platform::vbCritical);
+}
+
+void ExerciseWindow::Form_Resize() {
+  if (Module1::Ridimensiona) Module1::Ridimensiona->ResizeControls();
+  if (Griglia != nullptr) Griglia->setGeometry(0, 0, Surface()->width(), Surface()->height());
+  Ridisponi();
+}
+
+void ExerciseWindow::Form_Unloaded() {
+  Griglia = nullptr;
+  StatusBar1 = nullptr;
+  BottoneAvanti = nullptr;
+  mnuUtil = nullptr;
+  mnuVisual = mnuStamp = mnuChiudi = mnuFont = mnuAzzera = mnuEsci = nullptr;
+}

@@ -1,0 +1,75 @@
+// What every exercise window shares: its menu bar (show, print and close the results grid,
+// font, reset, return to the menu), the results grid and its two views, the counters in the
+// status bar, the next-item button and the resize step.
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <vector>
+
+#include "exercise_window/tabella_finestre.h"
+#include "platform/flexgrid.h"
+#include "platform/form.h"
+#include "platform/statusbar.h"
+
+class ExerciseWindow : public platform::Form {
+  Q_OBJECT
+
+ public:
+  explicit ExerciseWindow(Finestra finestra);
+
+  platform::FlexGrid* Griglia = nullptr;
+  platform::StatusBar* StatusBar1 = nullptr;
+  QPushButton* BottoneAvanti = nullptr;
+  QMenu* mnuUtil = nullptr;
+  QAction* mnuVisual = nullptr;
+  QAction* mnuStamp = nullptr;
+  QAction* mnuChiudi = nullptr;
+  QAction* mnuFont = nullptr;
+  QAction* mnuAzzera = nullptr;
+  QAction* mnuEsci = nullptr;
+
+  void mnuVisual_Click();
+  void mnuChiudi_Click();
+  void mnuAzzera_Click();
+  void mnuStamp_Click();
+  void mnuEsci_Click();
+  void mnuFont_Click();
+  void BottoneAvanti_Click();
+
+  // Draws and shows the next item.
+  virtual void GeneraEsercizio() = 0;
+  // Rewrites status panels 1 and 2 from the counters.
+  void ScriviPannelli();
+  const ConfigFinestra& Config() const { return config_; }
+  // The font setting of the window's group.
+  QString NomeFontGruppo() const;
+  int DimensioneFontGruppo() const;
+
+ protected:
+  // Builds the parts every exercise window has; called first in the load step, after which the
+  // window adds its own controls and then binds the resizer (LegaRidimensiona).
+  void CostruisciScheletro(double designWidth, double designHeight, QRectF rettangoloAvanti);
+  void LegaRidimensiona();
+  // Activation: top-left corner, the screen's size, a status bar 500 twips high.
+  void OccupaSchermo();
+  // Hides the grid and lays it over the whole window.
+  void PosizionaGriglia();
+
+  // The label the font dialog edits, and what follows the choice.
+  virtual QWidget* EtichettaFont() { return nullptr; }
+  virtual void DopoFont() {}
+  // What the window placed at run time, laid out again after a resize.
+  virtual void Ridisponi() {}
+
+  // Tells the pupil that an item cannot be drawn because these data files are missing or empty.
+  void SegnalaFileMancanti(const std::vector<std::string>& files);
+
+  void Form_Resize() override;
+  void Form_Unloaded() override;
+
+ private:
+  std::vector<QAction*> VociEsercizio() const;
+  ConfigFinestra config_;
+};

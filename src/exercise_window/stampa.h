@@ -1,0 +1,29 @@
+// Printing a grid: the one print command of every window that has a grid to print.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+class FlexGrid;
+class PrintSurface;
+}  // namespace platform
+
+namespace Stampa {
+
+// Cuts a text from its end until its width on the surface is at most `width` twips.
+QString AdattaTestoLarghezza(platform::PrintSurface& surface, const QString& text, double width);
+
+// Draws the grid as a ruled table with its top-left corner at (left, top), in the grid's font,
+// each cell's text cut to its column's width. `orientation` is written first (1 portrait,
+// 2 landscape). A table taller than the page goes on over the next pages, each page boxed
+// and ruled; a table wider than the page is scaled to fit it.
+void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& griglia, double left,
+                   double top, int orientation = 1);
+
+// The print command: asks "Avvio la stampa?"; on Yes, says so when there is no printer,
+// otherwise announces "Sto stampando", prints the grid at (2, 2) and ends the job.
+void ComandoStampa(QWidget* owner, const platform::FlexGrid& griglia, int orientation = 1);
+
+}  // namespace Stampa

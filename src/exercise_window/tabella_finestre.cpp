@@ -1,0 +1,30 @@
+#include "exercise_window/tabella_finestre.h"
+
+#include <map>
+
+namespace {
+
+ConfigFinestra Riga(const char* titolo, int gruppo) {
+  ConfigFinestra c;
+  c.titolo = QString::fromUtf8(titolo);
+  c.gruppoFont = gruppo;
+  return c;
+}
+
+std::map<Finestra, ConfigFinestra> Tabella() {
+  std::map<Finestra, ConfigFinestra> t;
+  t[Finestra::Form1] = Riga("Coniugazione (fosku all'infinito)", 1);
+  t[Finestra::Form5] = Riga("Coniugazione (fosku coniugati)", 2);
+  t[Finestra::Form5].didascaliaChiudi = QStringLiteral("Chiudi griglia");
+  t[Finestra::Form7] = Riga("Il modo dei fosku", 1);
+  t[Finestra::Form7].didascaliaAzzera = QStringLiteral("&Azzera conteggio ");
+  t[Finestra::Form4] = Riga("Passato presente futuro", 2);
+  return t;
+}
+
+}  // namespace
+
+const ConfigFinestra& Configurazione(Finestra f) {
+  static const std::map<Finestra, ConfigFinestra> tabella = Tabella();
+  return tabella.at(f);
+}

@@ -1,0 +1,30 @@
+// What sets the exercise windows apart from one another in the parts they share: menu captions,
+// counter labels, font group, grid printing. One row per window.
+#pragma once
+
+#include <QString>
+
+enum class Finestra { Form1, Form4, Form5, Form7 };
+
+// How the font command follows up the dialog.
+enum class TipoFont {
+  BottoniRisposta,  // a row of answer buttons fitted to a probe text
+  Nessuno,          // the window has no font command
+};
+
+struct ConfigFinestra {
+  QString titolo;             // the window's title bar
+  int gruppoFont = 1;         // 1 to 5: the font setting the window uses and its font command writes
+  TipoFont tipoFont = TipoFont::BottoniRisposta;
+  QString didascaliaUtil = QStringLiteral("&Utilità");
+  QString didascaliaVisual = QStringLiteral("Visualizza esercizi eseguiti");
+  QString didascaliaStamp = QStringLiteral("Stampa esercizi eseguiti");
+  QString didascaliaChiudi = QStringLiteral("&Chiudi griglia");
+  QString didascaliaAzzera = QStringLiteral("&Azzera conteggio");
+  QString didascaliaEsci = QStringLiteral("Torna al &menù");
+  QString etichettaEsatti = QStringLiteral("Esatti  ");
+  QString etichettaErrati = QStringLiteral("Errati  ");
+  int orientamentoStampa = 1;  // 1 portrait, 2 landscape
+};
+
+const ConfigFinestra& Configurazione(Finestra f);

@@ -1,0 +1,35 @@
+#include "exercises/verbs/estrazione_verbi.h"
+
+#include "conjugation/forms.h"
+#include "conjugation/verb_lists.h"
+#include "exercise_window/trebottoni.h"
+#include "platform/random.h"
+
+namespace EstrazioneVerbi {
+
+bool ClasseUsabile(int Coniugazione) {
+  if (Coniugazione == 3 || Coniugazione == 4) return true;
+  for (int r = 1; r <= CostruisciFosku::CountOf(Coniugazione); ++r) {
+    if (!CostruisciFosku::RowOf(Coniugazione, r).Radice.empty()) return true;
+  }
+  return false;
+}
+
+int ScegliClasse(int n) { return ScegliUsabile(n, ClasseUsabile); }
+
+std::optional<std::string> Forma(int Tempo, int Coniugazione) {
+  if (Coniugazione < 0 || Coniugazione > 4) return std::nullopt;
+  if (Coniugazione <= 2 && !CostruisciFosku::DrawRegularVerb(Coniugazione)) return std::nullopt;
+  CostruisciFosku::CostruisciForme(Tempo, Coniugazione);
+  return CostruisciFosku::Forme[static_cast<size_t>(platform::RandomBelow(6))];
+}
+
+std::vector<std::string> FileRegolari(int n) {
+  std::vector<std::string> files;
+  for (int c = 0; c < n && c <= 2; ++c) {
+    for (const auto& f : CostruisciFosku::ListFilesOf(c)) files.push_back(f);
+  }
+  return files;
+}
+
+}  // namespace EstrazioneVerbi

@@ -1,0 +1,28 @@
+#include "exercises/verbs/form5_form_conjugation.h"
+
+#include "conjugation/forms.h"
+#include "conjugation/verb_lists.h"
+#include "exercises/verbs/estrazione_verbi.h"
+#include "platform/random.h"
+
+Form5::Form5()
+    : TreBottoni(Finestra::Form5,
+                 {{QStringLiteral("Passato"), QStringLiteral("Presente"), QStringLiteral("Futuro")},
+                  true,
+                  QStringLiteral("Coniugazione (fosku coniugati)"),
+                  {QStringLiteral("1°"), QStringLiteral("2°"), QStringLiteral("3°")}}) {}
+
+void Form5::LeggiFosku() { CostruisciFosku::LeggiFosku(); }
+
+std::optional<QString> Form5::Estrai() {
+  const int tempo = platform::RandomBelow(14);  // no imperativo, no non-finite forms
+  const int classe = EstrazioneVerbi::ScegliClasse(3);
+  if (classe < 0) {
+    SegnalaFileMancanti(EstrazioneVerbi::FileRegolari(3));
+    return std::nullopt;
+  }
+  RispostaGiusta = classe;
+  const auto forma = EstrazioneVerbi::Forma(tempo, classe);
+  if (!forma) return std::nullopt;
+  return QString::fromStdString(*forma);
+}

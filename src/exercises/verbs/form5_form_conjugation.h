@@ -1,0 +1,16 @@
+// "Coniugazione (fosku coniugati)": a conjugated form of a regular verb; the pupil tells its
+// conjugation.
+#pragma once
+
+#include "exercise_window/trebottoni.h"
+
+class Form5 : public TreBottoni {
+  Q_OBJECT
+
+ public:
+  Form5();
+  void LeggiFosku() override;
+
+ protected:
+  std::optional<QString> Estrai() override;
+};

@@ -1,0 +1,34 @@
+#include "exercises/verbs/form7_mood.h"
+
+#include "conjugation/verb_lists.h"
+#include "exercises/verbs/estrazione_verbi.h"
+#include "platform/random.h"
+
+Form7::Form7()
+    : TreBottoni(Finestra::Form7,
+                 {{QStringLiteral("Indicativo"), QStringLiteral("Congiuntivo"), QStringLiteral("Condizionale")},
+                  false,
+                  QStringLiteral("Il modo dei fosku"),
+                  {QStringLiteral("Indicativo"), QStringLiteral("Congiuntivo"), QStringLiteral("Condizionale")}}) {}
+
+void Form7::LeggiFosku() { CostruisciFosku::LeggiFosku(); }
+
+std::optional<QString> Form7::Estrai() {
+  RispostaGiusta = platform::RandomBelow(3);
+  int tempo = 0;
+  switch (RispostaGiusta) {
+    case 0:
+      tempo = platform::RandomBelow(8);  // indicativo: 0 to 7
+      break;
+    case 1:
+      tempo = platform::RandomBelow(4) + 8;  // congiuntivo: 8 to 11
+      break;
+    default:
+      tempo = platform::RandomBelow(2) + 12;  // condizionale: 12, 13
+      break;
+  }
+  ConiugazioneScelta = EstrazioneVerbi::ScegliClasse(5);  // essere and avere are always there
+  const auto forma = EstrazioneVerbi::Forma(tempo, ConiugazioneScelta);
+  if (!forma) return std::nullopt;
+  return QString::fromStdString(*forma);
+}

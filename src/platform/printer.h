@@ -1,0 +1,57 @@
+// A surface to print on, measured and drawn in twips: the system printer, a PDF file, or a
+// recording that tests read back.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+class PrintSurface {
+ public:
+  virtual ~PrintSurface() = default;
+  // 1 portrait, 2 landscape; written before any output.
+  virtual void SetOrientation(int setting) = 0;
+  virtual void SetFont(const QString& name, double size) = 0;
+  virtual double TextWidth(const QString& text) = 0;
+  virtual double LineHeight() = 0;
+  double CurrentX = 0;
+  double CurrentY = 0;
+  virtual void Line(double x1, double y1, double x2, double y2) = 0;
+  virtual void Box(double x1, double y1, double x2, double y2) = 0;
+  // Prints at the current position without ending the line: CurrentX moves by the text's width.
+  virtual void Print(const QString& text) = 0;
+  // CurrentX back to 0, CurrentY down one line.
+  void EndLine() {
+    CurrentX = 0;
+    CurrentY += LineHeight();
+  }
+  // The printable page size in twips (infinite when the surface has no pages).
+  virtual double PageWidth() { return std::numeric_limits<double>::infinity(); }
+  virtual double PageHeight() { return std::numeric_limits<double>::infinity(); }
+  // Scales every later drawing (a table wider than the page is scaled to fit).
+  virtual void SetScale(double factor) = 0;
+  virtual void NewPage() = 0;
+  // Ends the job; false when it could not be finished.
+  virtual bool EndDoc() = 0;
+  // False when the job could not be started (no printer, a file that cannot be written).
+  virtual bool IsOk() const { return true; }
+};
+
+// A surface on the system's default printer; IsOk() is false when there is none.
+std::unique_ptr<PrintSurface> SystemPrinter();
+// A surface that writes an A4 PDF file.
+std::unique_ptr<PrintSurface> PdfSurface(const QString& path);
+// True when the system has a printer to print on.
+bool HasPrinter();
+
+// Tests and the PDF preview replace the system printer through this factory.
+using PrinterFactory = std::function<std::unique_ptr<PrintSurface>()>;
+void SetPrinterFactory(PrinterFactory factory);  // empty: the system printer
+// The surface the print command uses; nullptr when the system has no printer.
+std::unique_ptr<PrintSurface> Printer();
+
+}  // namespace platform

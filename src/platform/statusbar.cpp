@@ -1,0 +1,46 @@
+#include "platform/statusbar.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+#include "platform/twips.h"
+
+namespace platform {
+
+StatusBar::StatusBar(int panels, QWidget* parent) : QStatusBar(parent) {
+  setSizeGripEnabled(false);
+  for (int i = 0; i < panels; ++i) {
+    auto* l = new QLabel(this);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setMinimumWidth(120);
+    l->installEventFilter(this);
+    addWidget(l, 1);
+    panels_.push_back(l);
+  }
+}
+
+QLabel* StatusBar::Panel(int i) const {
+  return i >= 1 && i <= static_cast<int>(panels_.size()) ? panels_[static_cast<size_t>(i - 1)] : nullptr;
+}
+
+QString StatusBar::PanelText(int i) const {
+  QLabel* p = Panel(i);
+  return p != nullptr ? p->text() : QString();
+}
+
+void StatusBar::SetPanelText(int i, const QString& text) {
+  if (QLabel* p = Panel(i)) p->setText(text);
+}
+
+void StatusBar::SetHeightTwips(double twips) { setFixedHeight(ToPixelsY(twips)); }
+
+bool StatusBar::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    for (size_t k = 0; k < panels_.size(); ++k) {
+      if (watched == panels_[k]) emit PanelClick(static_cast<int>(k) + 1);
+    }
+  }
+  return QStatusBar::eventFilter(watched, event);
+}
+
+}  // namespace platform

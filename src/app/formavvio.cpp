@@ -83,10 +83,7 @@ void FormAvvio::Form_Load() {
 
 void FormAvvio::Form_Activate() {
   // The start window covers the whole screen.
-  SetTop(0);
-  SetLeft(0);
-  SetHeight(platform::ScreenHeightTwips());
-  SetWidth(platform::ScreenWidthTwips());
+  CopriSchermo();
 }
 
 void FormAvvio::Form_Resize() {

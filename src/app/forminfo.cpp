@@ -36,10 +36,7 @@ void FormInfo::Form_Load() {
 }
 
 void FormInfo::Form_Activate() {
-  SetTop(0);
-  SetLeft(0);
-  SetHeight(platform::ScreenHeightTwips());
-  SetWidth(platform::ScreenWidthTwips());
+  CopriSchermo();
   Label1->setText(QStringLiteral(
       "Fosku: esercizi sui verbi italiani.\r\n"
       "Coniugazioni, modi, tempi, frasi e tabelle da completare.\r\n"

@@ -132,10 +132,7 @@ void FormMenu::Form_Load() {
 }
 
 void FormMenu::Form_Activate() {
-  SetTop(0);
-  SetLeft(0);
-  SetHeight(platform::ScreenHeightTwips());
-  SetWidth(platform::ScreenWidthTwips());
+  CopriSchermo();
 
   Check1->setChecked(ModuloPerIni::Impostazioni.SuoniAttivati);
   platform::SetBackColor(Check1, platform::ToVbColor(platform::BackColor(Surface())));

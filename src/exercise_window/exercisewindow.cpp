@@ -89,10 +89,7 @@ void ExerciseWindow::CostruisciScheletro(double designWidth, double designHeight
 void ExerciseWindow::LegaRidimensiona() { Module1::NuovoRidimensiona(this); }
 
 void ExerciseWindow::OccupaSchermo() {
-  SetTop(0);
-  SetLeft(0);
-  SetHeight(platform::ScreenHeightTwips());
-  SetWidth(platform::ScreenWidthTwips());
+  CopriSchermo();
   StatusBar1->SetHeightTwips(500);
   CheckResize();
 }

@@ -90,6 +90,13 @@ void Form::SetHeight(double v) {
   CheckResize();
 }
 
+void Form::CopriSchermo() {
+  SetTop(0);
+  SetLeft(0);
+  SetHeight(ScreenHeightTwips());
+  SetWidth(ScreenWidthTwips());
+}
+
 void Form::SetDesignSize(double widthTwips, double heightTwips) {
   // The outer size is the inner size plus whatever the menu bar and status bar take.
   if (layout() != nullptr) layout()->activate();

@@ -39,6 +39,8 @@ class Form : public QMainWindow {
   void SetLeft(double v);
   void SetWidth(double v);
   void SetHeight(double v);
+  // Moves the window to the top-left corner and gives it the screen's height and width.
+  void CopriSchermo();
 
   // The controls of the window in creation order (the resizer scales these).
   std::vector<QWidget*> Controls() const;

@@ -1,6 +1,10 @@
 #include "app/finestre.h"
 
 #include "app/formmenu.h"
+#include "exercises/sentences/form12_transitive_intransitive.h"
+#include "exercises/sentences/form13_predicate.h"
+#include "exercises/sentences/form17_active_passive.h"
+#include "exercises/sentences/form20_correct_incorrect.h"
 #include "exercises/verbs/form1_infinitive_conjugation.h"
 #include "exercises/verbs/form4_past_present_future.h"
 #include "exercises/verbs/form5_form_conjugation.h"
@@ -13,6 +17,10 @@ void RegistraFinestre() {
   FormMenu::RegistraFinestra(3, [] { return &platform::Instance<Form4>(); });
   FormMenu::RegistraFinestra(5, [] { return &platform::Instance<Form5>(); });
   FormMenu::RegistraFinestra(6, [] { return &platform::Instance<Form7>(); });
+  FormMenu::RegistraFinestra(12, [] { return &platform::Instance<Form12>(); });
+  FormMenu::RegistraFinestra(13, [] { return &platform::Instance<Form13>(); });
+  FormMenu::RegistraFinestra(16, [] { return &platform::Instance<Form17>(); });
+  FormMenu::RegistraFinestra(19, [] { return &platform::Instance<Form20>(); });
 }
 
 }  // namespace Module1

@@ -19,6 +19,10 @@ std::map<Finestra, ConfigFinestra> Tabella() {
   t[Finestra::Form7] = Riga("Il modo dei fosku", 1);
   t[Finestra::Form7].didascaliaAzzera = QStringLiteral("&Azzera conteggio ");
   t[Finestra::Form4] = Riga("Passato presente futuro", 2);
+  t[Finestra::Form20] = Riga("Frasi corrette e scorrette", 2);
+  t[Finestra::Form12] = Riga("Verbi transitivi e intransitivi", 1);
+  t[Finestra::Form17] = Riga("Frasi attive e passive", 2);
+  t[Finestra::Form13] = Riga("Predicato verbale e predicato nominale", 3);
   return t;
 }
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-enum class Finestra { Form1, Form4, Form5, Form7 };
+enum class Finestra { Form1, Form4, Form5, Form7, Form12, Form13, Form17, Form20 };
 
 // How the font command follows up the dialog.
 enum class TipoFont {

@@ -25,17 +25,20 @@ int ScegliUsabile(int n, const std::function<bool(int)>& usabile) {
 TreBottoni::TreBottoni(Finestra finestra, ConfigTreBottoni config) : ExerciseWindow(finestra), tre_(std::move(config)) {}
 
 void TreBottoni::Form_Load() {
-  CostruisciScheletro(10800, 7200, QRectF(4440, 5640, 1920, 1080));
+  const DisposizioneBottoni& d = tre_.disposizione;
+  CostruisciScheletro(d.larghezza, d.altezza, d.avanti);
+  if (d.avantiAzzurro) platform::SetBackColor(BottoneAvanti, platform::colours::AzzurroChiaro);
 
-  Picture1 = AddControl(new QFrame(Surface()), 360, 240, 10080, 2880);
+  Picture1 = AddControl(new QFrame(Surface()), d.picture.left(), d.picture.top(), d.picture.width(),
+                        d.picture.height());
   Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   platform::SetBackColor(Picture1, platform::colours::Bianco);
-  Label2 = new QLabel(Picture1);
-  Label2->setAttribute(Qt::WA_TranslucentBackground);
 
-  for (int i = 0; i < 3; ++i) {
-    auto* b = AddControl(new platform::CommandButton(tre_.didascalie[static_cast<size_t>(i)], Surface()),
-                         360 + 3480 * i, 3600, 3120, 1560);
+  Command1.assign(tre_.didascalie.size(), nullptr);
+  for (int i = 0; i < NumeroBottoni(); ++i) {
+    const QRectF& r = d.bottoni.at(static_cast<size_t>(i));
+    auto* b = AddControl(new platform::CommandButton(tre_.didascalie[static_cast<size_t>(i)], Surface()), r.left(),
+                         r.top(), r.width(), r.height());
     platform::SetBackColor(b, platform::colours::AzzurroChiaro);
     connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     Command1[static_cast<size_t>(i)] = b;
@@ -45,20 +48,37 @@ void TreBottoni::Form_Load() {
 
   LegaRidimensiona();
 
-  QFont f(NomeFontGruppo());
-  f.setPointSize(DimensioneFontGruppo());
-  Label2->setFont(f);
+  CreaEtichette();
   LeggiFosku();
   Module1::Esatti = 0;
   Module1::Errati = 0;
   ScriviPannelli();
 }
 
+void TreBottoni::CreaEtichette() {
+  Label2 = new QLabel(Picture1);
+  Label2->setAttribute(Qt::WA_TranslucentBackground);
+  QFont f(NomeFontGruppo());
+  f.setPointSize(DimensioneFontGruppo());
+  Label2->setFont(f);
+}
+
+void TreBottoni::SvuotaEtichette() {
+  Label2->setVisible(true);
+  Label2->setText(QString());
+}
+
+QString TreBottoni::MostraItem(const QString& testo) {
+  Label2->setText(testo);
+  CentraEtichetta();
+  return Label2->text();
+}
+
 void TreBottoni::Form_Activate() {
   OccupaSchermo();
   AdattaBottoni();
   if (tre_.didascaliaConiugazione) {
-    for (int i = 0; i < 3; ++i) Command1[static_cast<size_t>(i)]->setText(QStringLiteral("%1°\r\nconiugazione").arg(i + 1));
+    for (int i = 0; i < NumeroBottoni(); ++i) Command1[static_cast<size_t>(i)]->setText(QStringLiteral("%1°\r\nconiugazione").arg(i + 1));
   }
   ImpostaGriglia();
   GeneraEsercizio();
@@ -80,18 +100,25 @@ void TreBottoni::DopoFont() {
 
 void TreBottoni::ImpostaGriglia() {
   PosizionaGriglia();
-  Griglia->SetCols(6);
-  const int multipli[6] = {1, 8, 2, 2, 2, 3};
-  for (int k = 0; k < 6; ++k) {
+  const int n = NumeroBottoni();
+  const int errori = ColonnaErrori();
+  Griglia->SetCols(errori + 1);
+  // Column widths in 36ths of the window's width: number 1, item 8, each choice 2, errors.
+  std::vector<int> multipli = {1, 8};
+  for (int k = 0; k < n; ++k) multipli.push_back(2);
+  multipli.push_back(tre_.disposizione.larghezzaErrori);
+  for (int k = 0; k <= errori; ++k) {
     const long u = platform::RoundHalfEven(Width()) / 36;
-    Griglia->SetColWidth(k, static_cast<int>(multipli[k] * u));
+    Griglia->SetColWidth(k, static_cast<int>(multipli[static_cast<size_t>(k)] * u));
   }
-  for (int k : {0, 2, 3, 4, 5}) Griglia->SetColAlignment(k, platform::flexAlignCenterCenter);
+  for (int k = 0; k <= errori; ++k) {
+    if (k != 1) Griglia->SetColAlignment(k, platform::flexAlignCenterCenter);
+  }
   Griglia->SetRows(1);
   Griglia->SetRow(0);
   Griglia->SetTextMatrix(0, 1, tre_.titoloGriglia);
-  for (int k = 0; k < 3; ++k) Griglia->SetTextMatrix(0, k + 2, tre_.intestazioni[static_cast<size_t>(k)]);
-  Griglia->SetTextMatrix(0, 5, QStringLiteral("Errori"));
+  for (int k = 0; k < n; ++k) Griglia->SetTextMatrix(0, k + 2, tre_.intestazioni.at(static_cast<size_t>(k)));
+  Griglia->SetTextMatrix(0, errori, QStringLiteral("Errori"));
   rigaItem_ = 0;
 }
 
@@ -106,26 +133,24 @@ void TreBottoni::GeneraEsercizio() {
     b->setEnabled(true);
     platform::SetBackColor(b, platform::colours::AzzurroChiaro);
   }
-  Label2->setVisible(true);
-  Label2->setText(QString());
+  SvuotaEtichette();
   const auto testo = Estrai();
   if (!testo) {
     // Nothing to draw: the answers cannot be given.
     for (QPushButton* b : Command1) b->setEnabled(false);
     return;
   }
-  Label2->setText(*testo);
-  CentraEtichetta();
+  const QString riga = MostraItem(*testo);
   Griglia->SetRows(Griglia->Rows() + 1);
   rigaItem_ = Griglia->Rows() - 1;
   Griglia->SetRow(rigaItem_);
   Griglia->SetTextMatrix(rigaItem_, 0, QString::number(rigaItem_));
   Griglia->SetCol(1);
-  Griglia->SetTextMatrix(rigaItem_, 1, Label2->text());
+  Griglia->SetTextMatrix(rigaItem_, 1, riga);
 }
 
 void TreBottoni::Command1_Click(int Index) {
-  if (Index < 0 || Index > 2 || rigaItem_ == 0) return;
+  if (Index < 0 || Index >= NumeroBottoni() || rigaItem_ == 0) return;
   QPushButton* cliccato = Command1[static_cast<size_t>(Index)];
   if (Index == RispostaGiusta) {
     ModuloColoriSuoni::SuonoGiusto();
@@ -140,7 +165,8 @@ void TreBottoni::Command1_Click(int Index) {
     Module1::Aggiungi(Module1::Errati);
     ModuloColoriSuoni::SuonoSbagliato();
     platform::SetBackColor(cliccato, platform::colours::Rosso);
-    Griglia->SetTextMatrix(rigaItem_, 5, Griglia->TextMatrix(rigaItem_, 5) + QStringLiteral("*"));
+    const int errori = ColonnaErrori();
+    Griglia->SetTextMatrix(rigaItem_, errori, Griglia->TextMatrix(rigaItem_, errori) + QStringLiteral("*"));
     ScriviPannelli();
   }
 }
@@ -149,7 +175,7 @@ void TreBottoni::Form_Unloaded() {
   ExerciseWindow::Form_Unloaded();
   Picture1 = nullptr;
   Label2 = nullptr;
-  Command1.fill(nullptr);
+  Command1.clear();
   LabelDimensionaFont = nullptr;
   rigaItem_ = 0;
 }

@@ -1,20 +1,33 @@
-// The template of the exercises with three answer buttons: an item in a framed label, three
-// buttons, the next-item button, and a six-column results grid (number, item, the three
-// choices, errors).
+// The template of the exercises with a row of answer buttons (three for the verb exercises,
+// two for the sentence exercises): an item in a framed label, the buttons, the next-item
+// button, and a results grid (number, item, one column per choice, errors).
 #pragma once
 
 #include <QFrame>
 #include <QLabel>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "exercise_window/exercisewindow.h"
 
+// Where the template's controls stand in the window's design, in twips.
+struct DisposizioneBottoni {
+  double larghezza = 10800;  // design inner area
+  double altezza = 7200;
+  QRectF picture{360, 240, 10080, 2880};
+  std::vector<QRectF> bottoni{{360, 3600, 3120, 1560}, {3840, 3600, 3120, 1560}, {7320, 3600, 3120, 1560}};
+  QRectF avanti{4440, 5640, 1920, 1080};
+  bool avantiAzzurro = false;  // the next-item button painted pale cyan like the answer buttons
+  int larghezzaErrori = 3;     // width of the errors column, in 36ths of the window's width
+};
+
 struct ConfigTreBottoni {
-  std::array<QString, 3> didascalie;  // the buttons' design captions
+  std::vector<QString> didascalie;  // the buttons' design captions, index 0 at the left
   bool didascaliaConiugazione = false;  // activation captions the buttons "1°", "2°", "3°" over "coniugazione"
-  QString titoloGriglia;               // column 1 header
-  std::array<QString, 3> intestazioni;  // columns 2 to 4 headers
+  QString titoloGriglia;                // column 1 header
+  std::vector<QString> intestazioni;    // one header per choice, from column 2 on
+  DisposizioneBottoni disposizione{};
 };
 
 class TreBottoni : public ExerciseWindow {
@@ -25,10 +38,11 @@ class TreBottoni : public ExerciseWindow {
 
   QFrame* Picture1 = nullptr;
   QLabel* Label2 = nullptr;
-  std::array<QPushButton*, 3> Command1{};
+  std::vector<QPushButton*> Command1;
   QLabel* LabelDimensionaFont = nullptr;
   int RispostaGiusta = 0;
 
+  int NumeroBottoni() const { return static_cast<int>(tre_.didascalie.size()); }
   void Command1_Click(int Index);
   void ImpostaGriglia();
   void GeneraEsercizio() override;
@@ -36,11 +50,20 @@ class TreBottoni : public ExerciseWindow {
   virtual void LeggiFosku() = 0;
   // The grid row of the item on show (0 when none).
   int RigaItem() const { return rigaItem_; }
+  // The grid column that counts the wrong answers (after one column per choice).
+  int ColonnaErrori() const { return NumeroBottoni() + 2; }
 
  protected:
   // The window's own draw: sets RispostaGiusta and returns the item's text, or nothing when
   // no item can be drawn (SegnalaFileMancanti has then told the pupil).
   virtual std::optional<QString> Estrai() = 0;
+
+  // The item's label(s) in Picture1, in the group's font (load step).
+  virtual void CreaEtichette();
+  // Before the draw: the item label visible and empty.
+  virtual void SvuotaEtichette();
+  // Shows the drawn item and returns the text of its grid row.
+  virtual QString MostraItem(const QString& testo);
 
   void Form_Load() override;
   void Form_Activate() override;
@@ -48,10 +71,11 @@ class TreBottoni : public ExerciseWindow {
   QWidget* EtichettaFont() override { return Label2; }
   void DopoFont() override;
   void Ridisponi() override { CentraEtichetta(); }
+  // The answer buttons take the size at which the probe text fills the first one.
+  void AdattaBottoni();
 
  private:
   void CentraEtichetta();
-  void AdattaBottoni();
   ConfigTreBottoni tre_;
   int rigaItem_ = 0;
 };

@@ -22,7 +22,9 @@ void CommandButton::paintEvent(QPaintEvent*) {
   if (!opt.icon.isNull()) {
     // Picture above the caption.
     const QSize is = opt.iconSize;
-    const QRect iconRect(area.center().x() - is.width() / 2, area.top() + 2, is.width(), is.height());
+    // Picture alone: centred; with a caption: above it.
+    const int top = caption.isEmpty() ? area.center().y() - is.height() / 2 : area.top() + 2;
+    const QRect iconRect(area.center().x() - is.width() / 2, top, is.width(), is.height());
     opt.icon.paint(&p, iconRect, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     textArea.setTop(iconRect.bottom() + 2);
   }

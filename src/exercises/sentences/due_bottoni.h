@@ -1,0 +1,48 @@
+// The sentence exercises with two answer buttons: each window holds two lists read from two
+// files; the list an item comes from is its class, and the button with that list's number is
+// the right answer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "exercise_window/trebottoni.h"
+
+struct ConfigDueBottoni {
+  std::string primoFile;    // list 0, e.g. "\\testiFosku\\6\\corrette.txt"
+  std::string secondoFile;  // list 1
+  QString didascalia0;      // Command1(0)
+  QString didascalia1;      // Command1(1)
+  QString titoloGriglia;    // grid column 1
+  QString intestazione0;    // grid column 2
+  QString intestazione1;    // grid column 3
+};
+
+class DueBottoni : public TreBottoni {
+  Q_OBJECT
+
+ public:
+  static constexpr int kCapacita = 500;
+
+  DueBottoni(Finestra finestra, ConfigDueBottoni config);
+
+  // Rows 1 .. count hold the items in file order; row 0 stays empty.
+  std::vector<std::string> PrimaLista;
+  std::vector<std::string> SecondaLista;
+  int NumeroPrimaLista = 0;
+  int NumeroSecondaLista = 0;
+  // The list the item on show was drawn from (0 or 1): the index of the right button.
+  int ListaEstratta = 0;
+
+  // Reads both files into the two lists, one item per field.
+  void LeggiFosku() override;
+
+ protected:
+  // One file's items as this window reads them (by field here; whole lines in Form13).
+  virtual std::vector<std::string> LeggiLista(const std::string& file) const;
+  std::optional<QString> Estrai() override;
+
+ private:
+  void Riempi(const std::string& file, std::vector<std::string>& lista, int& numero) const;
+  ConfigDueBottoni due_;
+};

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QMenuBar>
 #include <filesystem>
+#include <set>
 
 #include "app/formavvio.h"
 #include "app/forminfo.h"
 #include "app/formmenu.h"
+#include "app/finestre.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "platform/twips.h"
@@ -198,4 +201,31 @@ TEST_F(MenuTest, UnbuiltWindowsHaveTheirButtonsDisabled) {
   EXPECT_TRUE(Menu().IsLoaded());
   Menu().Command1_Click(25);  // out of range: nothing
   EXPECT_TRUE(Menu().IsLoaded());
+}
+
+TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
+  Module1::RegistraFinestre();
+  testsupport::TempProgramFolder programma(true);
+  const std::set<int> costruite = {0, 2, 3, 5, 6, 12, 13, 16, 19};
+  Menu().Show();
+  for (int i = 0; i < 20; ++i) {
+    EXPECT_EQ(Menu().Command1[static_cast<size_t>(i)]->isEnabled(), costruite.count(i) == 1) << i;
+  }
+  for (int i : costruite) {
+    SCOPED_TRACE(i);
+    Menu().Show();
+    QTest::mouseClick(Menu().Command1[static_cast<size_t>(i)], Qt::LeftButton);
+    ASSERT_FALSE(Menu().IsLoaded());
+    ASSERT_EQ(platform::Form::LoadedCount(), 1);
+    platform::Form* finestra = platform::Form::LoadedForms().front();
+    QAction* torna = nullptr;
+    for (QAction* a : finestra->menuBar()->actions()) {
+      if (a->text() == QStringLiteral("Torna al &menù")) torna = a;
+    }
+    ASSERT_NE(torna, nullptr);
+    torna->trigger();
+    EXPECT_TRUE(Menu().IsLoaded());
+    EXPECT_FALSE(finestra->IsLoaded());
+    EXPECT_EQ(platform::Form::LoadedCount(), 1);
+  }
 }

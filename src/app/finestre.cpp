@@ -6,8 +6,11 @@
 #include "exercises/sentences/form17_active_passive.h"
 #include "exercises/sentences/form20_correct_incorrect.h"
 #include "exercises/verbs/form1_infinitive_conjugation.h"
+#include "exercises/verbs/form18_complete_sentence.h"
+#include "exercises/verbs/form2_root_ending.h"
 #include "exercises/verbs/form4_past_present_future.h"
 #include "exercises/verbs/form5_form_conjugation.h"
+#include "exercises/verbs/form6_find_infinitive.h"
 #include "exercises/verbs/form7_mood.h"
 #include "tables/form3_conjugation_tables.h"
 
@@ -15,13 +18,16 @@ namespace Module1 {
 
 void RegistraFinestre() {
   FormMenu::RegistraFinestra(0, [] { return &platform::Instance<Form1>(); });
+  FormMenu::RegistraFinestra(1, [] { return &platform::Instance<Form2>(); });
   FormMenu::RegistraFinestra(2, [] { return &platform::Instance<Form3>(); });
   FormMenu::RegistraFinestra(3, [] { return &platform::Instance<Form4>(); });
+  FormMenu::RegistraFinestra(4, [] { return &platform::Instance<Form6>(); });
   FormMenu::RegistraFinestra(5, [] { return &platform::Instance<Form5>(); });
   FormMenu::RegistraFinestra(6, [] { return &platform::Instance<Form7>(); });
   FormMenu::RegistraFinestra(12, [] { return &platform::Instance<Form12>(); });
   FormMenu::RegistraFinestra(13, [] { return &platform::Instance<Form13>(); });
   FormMenu::RegistraFinestra(16, [] { return &platform::Instance<Form17>(); });
+  FormMenu::RegistraFinestra(18, [] { return &platform::Instance<Form18>(); });
   FormMenu::RegistraFinestra(19, [] { return &platform::Instance<Form20>(); });
 }
 

@@ -45,7 +45,7 @@ int ExerciseWindow::DimensioneFontGruppo() const {
 
 void ExerciseWindow::CostruisciScheletro(double designWidth, double designHeight, QRectF rettangoloAvanti) {
   setWindowTitle(config_.titolo);
-  StatusBar1 = new platform::StatusBar(2, this);
+  StatusBar1 = new platform::StatusBar(config_.pannelli, this);
   setStatusBar(StatusBar1);
 
   mnuUtil = menuBar()->addMenu(config_.didascaliaUtil);
@@ -97,6 +97,53 @@ void ExerciseWindow::OccupaSchermo() {
 void ExerciseWindow::PosizionaGriglia() {
   Griglia->hide();
   Griglia->setGeometry(0, 0, Surface()->width(), Surface()->height());
+}
+
+void ExerciseWindow::ImpostaColonne(const std::vector<int>& fattori, const std::vector<QString>& intestazioni,
+                                    const std::vector<int>& centrate) {
+  PosizionaGriglia();
+  const int colonne = static_cast<int>(fattori.size());
+  Griglia->SetCols(colonne);
+  const long u = platform::RoundHalfEven(Width()) / 36;
+  for (int k = 0; k < colonne; ++k) {
+    Griglia->SetColWidth(k, static_cast<int>(fattori[static_cast<size_t>(k)] * u));
+    if (k != 1) Griglia->SetColAlignment(k, platform::flexAlignCenterCenter);
+  }
+  Griglia->SetRows(1);
+  Griglia->SetRow(0);
+  for (size_t i = 0; i < intestazioni.size() && static_cast<int>(i) + 1 < colonne; ++i) {
+    Griglia->SetTextMatrix(0, static_cast<int>(i) + 1, intestazioni[i]);
+  }
+  for (int k : centrate) {
+    if (k < 0 || k >= colonne) continue;
+    Griglia->SetCol(k);
+    Griglia->SetCellAlignment(platform::flexAlignCenterCenter);
+  }
+}
+
+int ExerciseWindow::AggiungiRiga(const QString& testo) {
+  Griglia->SetRows(Griglia->Rows() + 1);
+  const int riga = Griglia->Rows() - 1;
+  Griglia->SetRow(riga);
+  Griglia->SetTextMatrix(riga, 0, QString::number(riga));
+  Griglia->SetCol(1);
+  Griglia->SetTextMatrix(riga, 1, testo);
+  return riga;
+}
+
+void ExerciseWindow::CentraEtichetta(QLabel* etichetta, QWidget* riquadro) {
+  if (etichetta == nullptr || riquadro == nullptr) return;
+  etichetta->setWordWrap(false);
+  etichetta->adjustSize();
+  const int margine = 2 * riquadro->fontMetrics().averageCharWidth();
+  if (etichetta->width() > riquadro->width() - margine && riquadro->width() > margine) {
+    // Longer than the box: the text wraps at word boundaries inside it.
+    const int larghezza = riquadro->width() - margine;
+    etichetta->setWordWrap(true);
+    etichetta->setAlignment(Qt::AlignCenter);
+    etichetta->resize(larghezza, etichetta->heightForWidth(larghezza));
+  }
+  etichetta->move((riquadro->width() - etichetta->width()) / 2, (riquadro->height() - etichetta->height()) / 2);
 }
 
 void ExerciseWindow::ScriviPannelli() {

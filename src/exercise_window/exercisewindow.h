@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <vector>
@@ -56,6 +57,15 @@ class ExerciseWindow : public platform::Form {
   void OccupaSchermo();
   // Hides the grid and lays it over the whole window.
   void PosizionaGriglia();
+  // Lays the results grid out afresh: hidden over the window, one width factor per column in
+  // 36ths of the window's width, every column but the item's centred, the header row alone with
+  // its texts from column 1 on (the header cells listed in `centrate` centred too).
+  void ImpostaColonne(const std::vector<int>& fattori, const std::vector<QString>& intestazioni,
+                      const std::vector<int>& centrate = {});
+  // Adds the grid row of a new item (its number and text) and makes it the current row.
+  int AggiungiRiga(const QString& testo);
+  // Puts a label, sized to its text, in the middle of the box that holds it.
+  static void CentraEtichetta(QLabel* etichetta, QWidget* riquadro);
 
   // The label the font dialog edits, and what follows the choice.
   virtual QWidget* EtichettaFont() { return nullptr; }

@@ -1,6 +1,7 @@
 #include "exercise_window/tabella_finestre.h"
 
 #include <map>
+#include <tuple>
 
 namespace {
 
@@ -23,6 +24,13 @@ std::map<Finestra, ConfigFinestra> Tabella() {
   t[Finestra::Form12] = Riga("Verbi transitivi e intransitivi", 1);
   t[Finestra::Form17] = Riga("Frasi attive e passive", 2);
   t[Finestra::Form13] = Riga("Predicato verbale e predicato nominale", 3);
+  for (auto [f, titolo, gruppo] : {std::tuple{Finestra::Form2, "Radice e desinenza (fosku all'infinito)", 2},
+                                   std::tuple{Finestra::Form6, "Risalire all'infinito dei fosku", 2},
+                                   std::tuple{Finestra::Form18, "Completa la frase", 3}}) {
+    t[f] = Riga(titolo, gruppo);
+    t[f].tipoFont = TipoFont::CaselleRisposta;
+    t[f].pannelli = 3;  // "Esatti", "Errati", "Avanti"
+  }
   return t;
 }
 

@@ -4,11 +4,12 @@
 
 #include <QString>
 
-enum class Finestra { Form1, Form4, Form5, Form7, Form12, Form13, Form17, Form20 };
+enum class Finestra { Form1, Form2, Form4, Form5, Form6, Form7, Form12, Form13, Form17, Form18, Form20 };
 
 // How the font command follows up the dialog.
 enum class TipoFont {
   BottoniRisposta,  // a row of answer buttons fitted to a probe text
+  CaselleRisposta,  // answer boxes that take the item's font
   Nessuno,          // the window has no font command
 };
 
@@ -25,6 +26,7 @@ struct ConfigFinestra {
   QString etichettaEsatti = QStringLiteral("Esatti  ");
   QString etichettaErrati = QStringLiteral("Errati  ");
   int orientamentoStampa = 1;  // 1 portrait, 2 landscape
+  int pannelli = 2;            // status-bar panels
 };
 
 const ConfigFinestra& Configurazione(Finestra f);

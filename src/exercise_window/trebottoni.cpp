@@ -99,34 +99,20 @@ void TreBottoni::DopoFont() {
 }
 
 void TreBottoni::ImpostaGriglia() {
-  PosizionaGriglia();
-  const int n = NumeroBottoni();
-  const int errori = ColonnaErrori();
-  Griglia->SetCols(errori + 1);
   // Column widths in 36ths of the window's width: number 1, item 8, each choice 2, errors.
-  std::vector<int> multipli = {1, 8};
-  for (int k = 0; k < n; ++k) multipli.push_back(2);
-  multipli.push_back(tre_.disposizione.larghezzaErrori);
-  for (int k = 0; k <= errori; ++k) {
-    const long u = platform::RoundHalfEven(Width()) / 36;
-    Griglia->SetColWidth(k, static_cast<int>(multipli[static_cast<size_t>(k)] * u));
+  std::vector<int> fattori = {1, 8};
+  std::vector<QString> intestazioni = {tre_.titoloGriglia};
+  for (int k = 0; k < NumeroBottoni(); ++k) {
+    fattori.push_back(2);
+    intestazioni.push_back(tre_.intestazioni.at(static_cast<size_t>(k)));
   }
-  for (int k = 0; k <= errori; ++k) {
-    if (k != 1) Griglia->SetColAlignment(k, platform::flexAlignCenterCenter);
-  }
-  Griglia->SetRows(1);
-  Griglia->SetRow(0);
-  Griglia->SetTextMatrix(0, 1, tre_.titoloGriglia);
-  for (int k = 0; k < n; ++k) Griglia->SetTextMatrix(0, k + 2, tre_.intestazioni.at(static_cast<size_t>(k)));
-  Griglia->SetTextMatrix(0, errori, QStringLiteral("Errori"));
+  fattori.push_back(tre_.disposizione.larghezzaErrori);
+  intestazioni.push_back(QStringLiteral("Errori"));
+  ImpostaColonne(fattori, intestazioni);
   rigaItem_ = 0;
 }
 
-void TreBottoni::CentraEtichetta() {
-  if (Label2 == nullptr || Picture1 == nullptr) return;
-  Label2->adjustSize();
-  Label2->move((Picture1->width() - Label2->width()) / 2, (Picture1->height() - Label2->height()) / 2);
-}
+void TreBottoni::CentraEtichetta() { ExerciseWindow::CentraEtichetta(Label2, Picture1); }
 
 void TreBottoni::GeneraEsercizio() {
   for (QPushButton* b : Command1) {
@@ -140,13 +126,7 @@ void TreBottoni::GeneraEsercizio() {
     for (QPushButton* b : Command1) b->setEnabled(false);
     return;
   }
-  const QString riga = MostraItem(*testo);
-  Griglia->SetRows(Griglia->Rows() + 1);
-  rigaItem_ = Griglia->Rows() - 1;
-  Griglia->SetRow(rigaItem_);
-  Griglia->SetTextMatrix(rigaItem_, 0, QString::number(rigaItem_));
-  Griglia->SetCol(1);
-  Griglia->SetTextMatrix(rigaItem_, 1, riga);
+  rigaItem_ = AggiungiRiga(MostraItem(*testo));
 }
 
 void TreBottoni::Command1_Click(int Index) {

@@ -1,11 +1,21 @@
 #include "platform/commandbutton.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace platform {
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+void CommandButton::keyPressEvent(QKeyEvent* e) {
+  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
+    e->accept();
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(e);
+}
 
 void CommandButton::paintEvent(QPaintEvent*) {
   QStylePainter p(this);

@@ -1,5 +1,6 @@
 // A command button as the windows' designs expect it: its caption wraps at word boundaries
-// and stays centred when it is wider than the button, and it paints its own back colour.
+// and stays centred when it is wider than the button, it paints its own back colour, and Enter
+// presses it when it has the focus.
 #pragma once
 
 #include <QPushButton>
@@ -14,6 +15,8 @@ class CommandButton : public QPushButton {
 
  protected:
   void paintEvent(QPaintEvent* e) override;
+  // Enter on the button that has the focus presses it, as Space does.
+  void keyPressEvent(QKeyEvent* e) override;
 };
 
 }  // namespace platform

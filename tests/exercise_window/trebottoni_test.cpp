@@ -18,32 +18,12 @@
 #include "services/commdlgs.h"
 #include "services/modulocolorisuoni.h"
 #include "settings/moduloperini.h"
+#include "support/exercise_fixture.h"
 #include "support/temp_dirs.h"
 
 namespace {
 
-class ThreeButtons : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ModuloPerIni::ImpostazioniPredefinite();
-    ModuloFosku::RiempiTabelle();
-    ModuloColoriSuoni::SetSoundPlayer([this](const std::string& p) { sounds.push_back(p); });
-    platform::SetMsgBoxHandler([this](const QString& t, int) {
-      messages << t;
-      return platform::vbOK;
-    });
-    platform::SeedRandom(99);
-  }
-  void TearDown() override {
-    for (auto* f : platform::Form::LoadedForms()) f->Unload();
-    ModuloColoriSuoni::SetSoundPlayer({});
-    platform::SetMsgBoxHandler({});
-    CommDlgs::SetFontChooser({});
-  }
-  std::vector<std::string> sounds;
-  QStringList messages;
-  testsupport::TempHome home;
-};
+using ThreeButtons = testsupport::ExerciseTest;
 
 const QColor kVerde(0, 192, 0), kRosso(255, 0, 0), kAzzurro(192, 255, 255);
 

@@ -20,7 +20,9 @@ void ControllaFile(const std::string& file, const std::string& bytes) {
   ASSERT_FALSE(bytes.empty()) << file;
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << file;
   for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\n') EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << file << " byte " << i;
+    if (bytes[i] == '\n') {
+      EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << file << " byte " << i;
+    }
   }
 }
 

@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "exercise_window/trebottoni.h"
+#include "exercises/verbs/radici_infinito.h"
 
 class Form1 : public TreBottoni {
   Q_OBJECT
 
  public:
   Form1();
-  static constexpr int kCapacita = 1000;
   // Rows 1 .. count of each class (row 0 empty): 0 -are, 1 -ere, 2 -ire.
-  std::array<std::vector<std::string>, 3> RadiciInfinito;
-  std::array<std::string, 3> DesinenzeInfinito{"are", "ere", "ire"};
+  ListeInfinito::Liste RadiciInfinito;
+  std::array<std::string, 3> DesinenzeInfinito = ListeInfinito::kDesinenze;
 
   void LeggiFosku() override;
 

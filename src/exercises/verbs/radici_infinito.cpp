@@ -1,0 +1,43 @@
+#include "exercises/verbs/radici_infinito.h"
+
+#include "conjugation/modulo_fosku.h"
+#include "exercise_window/trebottoni.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+
+namespace ListeInfinito {
+namespace {
+bool Vuota(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
+}  // namespace
+
+Liste Leggi() {
+  Liste liste;
+  for (size_t c = 0; c < 3; ++c) {
+    auto& lista = liste[c];
+    lista.assign(1, std::string());  // row 0 stays empty
+    const auto items = platform::ReadFields(platform::ProgramPath(kFile[c]));
+    if (!items) continue;
+    for (const auto& item : *items) {
+      if (static_cast<int>(lista.size()) > kCapacita) break;
+      lista.push_back(item);
+    }
+  }
+  return liste;
+}
+
+std::optional<Estratto> Estrai(const Liste& liste) {
+  auto riga = [&](int c, int r) { return !Vuota(liste[static_cast<size_t>(c)][static_cast<size_t>(r)]); };
+  auto ultima = [&](int c) { return static_cast<int>(liste[static_cast<size_t>(c)].size()) - 1; };
+  const int classe = ScegliUsabile(3, [&](int c) {
+    for (int r = 1; r <= ultima(c); ++r) {
+      if (riga(c, r)) return true;
+    }
+    return false;
+  });
+  if (classe < 0) return std::nullopt;
+  const auto r = ModuloFosku::DrawNonEmptyRow(1, ultima(classe), [&](int x) { return riga(classe, x); });
+  if (!r) return std::nullopt;
+  return Estratto{classe, *r};
+}
+
+}  // namespace ListeInfinito

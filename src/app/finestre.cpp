@@ -4,6 +4,7 @@
 #include "exercises/sentences/form12_transitive_intransitive.h"
 #include "exercises/sentences/form13_predicate.h"
 #include "exercises/sentences/form17_active_passive.h"
+#include "exercises/sentences/form19_fitting_verb.h"
 #include "exercises/sentences/form20_correct_incorrect.h"
 #include "exercises/verbs/form1_infinitive_conjugation.h"
 #include "exercises/verbs/form18_complete_sentence.h"
@@ -27,6 +28,7 @@ void RegistraFinestre() {
   FormMenu::RegistraFinestra(12, [] { return &platform::Instance<Form12>(); });
   FormMenu::RegistraFinestra(13, [] { return &platform::Instance<Form13>(); });
   FormMenu::RegistraFinestra(16, [] { return &platform::Instance<Form17>(); });
+  FormMenu::RegistraFinestra(17, [] { return &platform::Instance<Form19>(); });
   FormMenu::RegistraFinestra(18, [] { return &platform::Instance<Form18>(); });
   FormMenu::RegistraFinestra(19, [] { return &platform::Instance<Form20>(); });
 }

@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "services/fontfit.h"
 #include "services/modulocolorisuoni.h"
+#include "settings/moduloperini.h"
 
 namespace {
 constexpr const char* kSonda = " 1° coniugazione  ";
@@ -85,6 +86,13 @@ void TreBottoni::Form_Activate() {
 }
 
 void TreBottoni::AdattaBottoni() {
+  if (tre_.gruppoFontBottoni > 0) {
+    const auto g = static_cast<size_t>(tre_.gruppoFontBottoni);
+    QFont f(QString::fromStdString(ModuloPerIni::Impostazioni.NomeFont[g]));
+    f.setPointSize(ModuloPerIni::Impostazioni.DimensioneFont[g]);
+    for (QPushButton* b : Command1) b->setFont(f);
+    return;
+  }
   // The buttons take the size at which the probe text, in the group's face, fills the first one.
   LabelDimensionaFont->setText(QString::fromUtf8(kSonda));
   const int size = FontFit::FitPointSize(NomeFontGruppo(), LabelDimensionaFont->text(),
@@ -99,6 +107,11 @@ void TreBottoni::DopoFont() {
 }
 
 void TreBottoni::ImpostaGriglia() {
+  rigaItem_ = 0;
+  if (tre_.unaColonnaRisposta) {
+    ImpostaColonne({1, 8, 2, 2}, {tre_.titoloGriglia, tre_.intestazioni.at(0), QStringLiteral("Errori")}, {2, 3});
+    return;
+  }
   // Column widths in 36ths of the window's width: number 1, item 8, each choice 2, errors.
   std::vector<int> fattori = {1, 8};
   std::vector<QString> intestazioni = {tre_.titoloGriglia};
@@ -109,7 +122,6 @@ void TreBottoni::ImpostaGriglia() {
   fattori.push_back(tre_.disposizione.larghezzaErrori);
   intestazioni.push_back(QStringLiteral("Errori"));
   ImpostaColonne(fattori, intestazioni);
-  rigaItem_ = 0;
 }
 
 void TreBottoni::CentraEtichetta() { ExerciseWindow::CentraEtichetta(Label2, Picture1); }
@@ -137,7 +149,11 @@ void TreBottoni::Command1_Click(int Index) {
     Module1::Aggiungi(Module1::Esatti);
     ScriviPannelli();
     for (QPushButton* b : Command1) b->setEnabled(false);
-    Griglia->SetTextMatrix(rigaItem_, Index + 2, QStringLiteral("*"));
+    if (tre_.unaColonnaRisposta) {
+      Griglia->SetTextMatrix(rigaItem_, 2, cliccato->text());
+    } else {
+      Griglia->SetTextMatrix(rigaItem_, Index + 2, QStringLiteral("*"));
+    }
     platform::SetBackColor(cliccato, platform::colours::Verde);
     BottoneAvanti->setEnabled(true);
     BottoneAvanti->setFocus();

@@ -28,6 +28,11 @@ struct ConfigTreBottoni {
   QString titoloGriglia;                // column 1 header
   std::vector<QString> intestazioni;    // one header per choice, from column 2 on
   DisposizioneBottoni disposizione{};
+  // The grid has one answer column, which a right answer fills with the button's caption,
+  // instead of one "*" column per choice.
+  bool unaColonnaRisposta = false;
+  // The buttons take this font group's name and size as they are (0: fitted to the probe text).
+  int gruppoFontBottoni = 0;
 };
 
 class TreBottoni : public ExerciseWindow {
@@ -50,8 +55,8 @@ class TreBottoni : public ExerciseWindow {
   virtual void LeggiFosku() = 0;
   // The grid row of the item on show (0 when none).
   int RigaItem() const { return rigaItem_; }
-  // The grid column that counts the wrong answers (after one column per choice).
-  int ColonnaErrori() const { return NumeroBottoni() + 2; }
+  // The grid column that counts the wrong answers (after the answer columns).
+  int ColonnaErrori() const { return tre_.unaColonnaRisposta ? 3 : NumeroBottoni() + 2; }
 
  protected:
   // The window's own draw: sets RispostaGiusta and returns the item's text, or nothing when

@@ -9,6 +9,7 @@
 #include "app/forminfo.h"
 #include "app/formmenu.h"
 #include "app/finestre.h"
+#include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "platform/twips.h"
@@ -206,7 +207,13 @@ TEST_F(MenuTest, UnbuiltWindowsHaveTheirButtonsDisabled) {
 TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
   Module1::RegistraFinestre();
   testsupport::TempProgramFolder programma(true);
-  const std::set<int> costruite = {0, 1, 2, 3, 4, 5, 6, 12, 13, 16, 18, 19};
+  // With the shipped data no window has anything to complain of.
+  QStringList messaggi;
+  platform::SetMsgBoxHandler([&](const QString& t, int) {
+    messaggi << t;
+    return platform::vbOK;
+  });
+  const std::set<int> costruite = {0, 1, 2, 3, 4, 5, 6, 12, 13, 16, 17, 18, 19};
   Menu().Show();
   for (int i = 0; i < 20; ++i) {
     EXPECT_EQ(Menu().Command1[static_cast<size_t>(i)]->isEnabled(), costruite.count(i) == 1) << i;
@@ -228,4 +235,6 @@ TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
     EXPECT_FALSE(finestra->IsLoaded());
     EXPECT_EQ(platform::Form::LoadedCount(), 1);
   }
+  EXPECT_TRUE(messaggi.isEmpty()) << messaggi.join(" | ").toStdString();
+  platform::SetMsgBoxHandler({});
 }

@@ -3,9 +3,11 @@
 #include "app/formmenu.h"
 #include "exercises/sentences/form12_transitive_intransitive.h"
 #include "exercises/sentences/form13_predicate.h"
+#include "exercises/sentences/form15_person.h"
 #include "exercises/sentences/form17_active_passive.h"
 #include "exercises/sentences/form19_fitting_verb.h"
 #include "exercises/sentences/form20_correct_incorrect.h"
+#include "exercises/sentences/form9_recognise_verb.h"
 #include "exercises/verbs/form1_infinitive_conjugation.h"
 #include "exercises/verbs/form18_complete_sentence.h"
 #include "exercises/verbs/form2_root_ending.h"
@@ -25,6 +27,8 @@ void RegistraFinestre() {
   FormMenu::RegistraFinestra(4, [] { return &platform::Instance<Form6>(); });
   FormMenu::RegistraFinestra(5, [] { return &platform::Instance<Form5>(); });
   FormMenu::RegistraFinestra(6, [] { return &platform::Instance<Form7>(); });
+  FormMenu::RegistraFinestra(8, [] { return &platform::Instance<Form9>(); });
+  FormMenu::RegistraFinestra(9, [] { return &platform::Instance<Form15>(); });
   FormMenu::RegistraFinestra(12, [] { return &platform::Instance<Form12>(); });
   FormMenu::RegistraFinestra(13, [] { return &platform::Instance<Form13>(); });
   FormMenu::RegistraFinestra(16, [] { return &platform::Instance<Form17>(); });

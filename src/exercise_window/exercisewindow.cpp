@@ -49,11 +49,12 @@ void ExerciseWindow::CostruisciScheletro(double designWidth, double designHeight
   setStatusBar(StatusBar1);
 
   mnuUtil = menuBar()->addMenu(config_.didascaliaUtil);
-  mnuVisual = mnuUtil->addAction(config_.didascaliaVisual);
+  QMenu* griglia = config_.sottomenuGriglia.isEmpty() ? mnuUtil : mnuUtil->addMenu(config_.sottomenuGriglia);
+  mnuVisual = griglia->addAction(config_.didascaliaVisual);
   mnuVisual->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
-  mnuStamp = mnuUtil->addAction(config_.didascaliaStamp);
+  mnuStamp = griglia->addAction(config_.didascaliaStamp);
   mnuStamp->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-  mnuChiudi = mnuUtil->addAction(config_.didascaliaChiudi);
+  mnuChiudi = griglia->addAction(config_.didascaliaChiudi);
   mnuChiudi->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
   mnuChiudi->setVisible(false);
   if (config_.tipoFont != TipoFont::Nessuno) {
@@ -154,6 +155,7 @@ void ExerciseWindow::ScriviPannelli() {
 std::vector<QAction*> ExerciseWindow::VociEsercizio() const {
   std::vector<QAction*> voci = {mnuVisual, mnuEsci, mnuAzzera};
   if (mnuFont != nullptr) voci.push_back(mnuFont);
+  voci.insert(voci.end(), VociAggiuntive.begin(), VociAggiuntive.end());
   return voci;
 }
 
@@ -222,4 +224,5 @@ void ExerciseWindow::Form_Unloaded() {
   BottoneAvanti = nullptr;
   mnuUtil = nullptr;
   mnuVisual = mnuStamp = mnuChiudi = mnuFont = mnuAzzera = mnuEsci = nullptr;
+  VociAggiuntive.clear();
 }

@@ -73,6 +73,10 @@ class ExerciseWindow : public platform::Form {
   // What the window placed at run time, laid out again after a resize.
   virtual void Ridisponi() {}
 
+  // The window's own menus that act on the item (levels, classes): hidden with the others
+  // while the grid is shown.
+  std::vector<QAction*> VociAggiuntive;
+
   // Tells the pupil that an item cannot be drawn because these data files are missing or empty.
   void SegnalaFileMancanti(const std::vector<std::string>& files);
 

@@ -32,6 +32,20 @@ std::map<Finestra, ConfigFinestra> Tabella() {
     t[f].tipoFont = TipoFont::CaselleRisposta;
     t[f].pannelli = 3;  // "Esatti", "Errati", "Avanti"
   }
+  // The word-label windows: the grid's items in a submenu, counters with one blank.
+  for (auto [f, titolo, util] : {std::tuple{Finestra::Form9, "Riconosci il verbo", "Utilità"},
+                                 std::tuple{Finestra::Form15, "Trova la persona del verbo", "&Utilità"}}) {
+    ConfigFinestra& c = t[f] = Riga(titolo, 4);
+    c.tipoFont = TipoFont::EtichetteParole;
+    c.didascaliaUtil = QString::fromUtf8(util);
+    c.sottomenuGriglia = QStringLiteral("Esercizi eseguiti");
+    c.didascaliaVisual = QStringLiteral("visualizza");
+    c.didascaliaStamp = QStringLiteral("stampa");
+    c.didascaliaChiudi = QStringLiteral("chiudi griglia");
+    c.etichettaEsatti = QStringLiteral("Esatti ");
+    c.etichettaErrati = QStringLiteral("Errati ");
+    c.pannelli = 3;  // "Avanti" is the third
+  }
   return t;
 }
 

@@ -4,12 +4,13 @@
 
 #include <QString>
 
-enum class Finestra { Form1, Form2, Form4, Form5, Form6, Form7, Form12, Form13, Form17, Form18, Form19, Form20 };
+enum class Finestra { Form1, Form2, Form4, Form5, Form6, Form7, Form9, Form12, Form13, Form15, Form17, Form18, Form19, Form20 };
 
 // How the font command follows up the dialog.
 enum class TipoFont {
   BottoniRisposta,  // a row of answer buttons fitted to a probe text
   CaselleRisposta,  // answer boxes that take the item's font
+  EtichetteParole,  // word labels laid out again in the new font
   Nessuno,          // the window has no font command
 };
 
@@ -18,6 +19,7 @@ struct ConfigFinestra {
   int gruppoFont = 1;         // 1 to 5: the font setting the window uses and its font command writes
   TipoFont tipoFont = TipoFont::BottoniRisposta;
   QString didascaliaUtil = QStringLiteral("&Utilità");
+  QString sottomenuGriglia;  // the grid's three items in a submenu of this caption (empty: none)
   QString didascaliaVisual = QStringLiteral("Visualizza esercizi eseguiti");
   QString didascaliaStamp = QStringLiteral("Stampa esercizi eseguiti");
   QString didascaliaChiudi = QStringLiteral("&Chiudi griglia");

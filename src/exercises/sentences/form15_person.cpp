@@ -1,0 +1,133 @@
+#include "exercises/sentences/form15_person.h"
+
+#include <algorithm>
+
+#include "exercise_window/contatori.h"
+#include "platform/commandbutton.h"
+#include "platform/paths.h"
+#include "platform/twips.h"
+#include "services/modulocolorisuoni.h"
+
+namespace {
+
+struct Persona {
+  const char* didascalia;
+  std::vector<const char*> soggetti;  // the subjects, in lower case, the button stands for
+  double left, top, width;
+};
+const std::array<Persona, 6> kPersone = {{
+    {"io", {"io"}, 240, 360, 1215},
+    {"tu", {"tu"}, 1680, 360, 1215},
+    {"egli - esso - ella - essa", {"egli", "esso", "lui", "ella", "essa", "lei"}, 3120, 360, 4815},
+    {"noi", {"noi"}, 240, 1080, 1215},
+    {"voi", {"voi"}, 1680, 1080, 1215},
+    {"essi - esse", {"essi", "esse", "loro"}, 3120, 1080, 4815},
+}};
+
+constexpr std::uint32_t kGrigio = 0xE0E0E0;
+constexpr std::uint32_t kVerdeChiaro = 0x80FF80;
+
+}  // namespace
+
+Form15::Form15()
+    : TavolaParole(Finestra::Form15, 8250, 5760, 960, QStringLiteral("Riconosci la persona del verbo")) {}
+
+void Form15::CaricaFinestra() {
+  Frame1 = AddControl(new QFrame(Surface()), 0, 3120, 8055, 1935);
+  QFont f(QStringLiteral("Arial"));
+  f.setPointSizeF(14.25);  // as the instruction above the sentence
+  for (size_t i = 0; i < kPersone.size(); ++i) {
+    const Persona& p = kPersone[i];
+    auto* b = new platform::CommandButton(QString::fromUtf8(p.didascalia), Frame1);
+    RegisterChildControl(b, p.left, p.top, p.width, 615);
+    b->setFont(f);
+    connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(static_cast<int>(i)); });
+    Command1[i] = b;
+  }
+  LeggiFrasi(platform::ProgramPath(kFile));
+}
+
+void Form15::ImpostaGriglia() {
+  ImpostaColonne({1, 13, 5}, {QStringLiteral("frase"), QStringLiteral("errori")}, {1, 2});
+}
+
+void Form15::PreparaFrase() {
+  for (QPushButton* b : Command1) {
+    platform::SetBackColor(b, kGrigio);
+    b->setEnabled(true);
+  }
+  SottintesoPresente = false;
+  TestoVisibile.clear();
+}
+
+void Form15::NessunaFrase() {
+  for (QPushButton* b : Command1) b->setEnabled(false);
+}
+
+void Form15::PreparaParola(EtichettaParola* l, const PezzoFrase& p) {
+  if (p.nascosto()) {
+    // The implied subject is held, hidden, until the right answer shows it.
+    SottintesoPresente = true;
+    SoggettoSottinteso = p.testo.mid(1, p.testo.size() - 2);
+    l->setText(SoggettoSottinteso + QStringLiteral(" "));
+    l->hide();
+  } else {
+    l->setText(p.testo + QStringLiteral(" "));
+    l->show();
+    TestoVisibile += p.testo + QStringLiteral(" ");
+  }
+}
+
+void Form15::Command1_Click(int Index) {
+  if (Index < 0 || Index >= static_cast<int>(Command1.size())) return;
+  if (SottintesoPresente) {
+    ControllaSoggetto(Index);
+    return;
+  }
+  // A sentence without an implied subject has no right person.
+  Module1::Aggiungi(Module1::Errati);
+  platform::SetBackColor(Command1[static_cast<size_t>(Index)], platform::colours::Rosso);
+  ScriviPannelli();
+  RiempiGriglia(Command1[static_cast<size_t>(Index)]->text());
+  ModuloColoriSuoni::SuonoSbagliato();
+}
+
+void Form15::ControllaSoggetto(int Bottone) {
+  const auto& soggetti = kPersone[static_cast<size_t>(Bottone)].soggetti;
+  const QString soggetto = SoggettoSottinteso.toLower();
+  const bool giusto = std::any_of(soggetti.begin(), soggetti.end(),
+                                  [&](const char* s) { return soggetto == QLatin1String(s); });
+  QPushButton* b = Command1[static_cast<size_t>(Bottone)];
+  if (giusto) {
+    Module1::Aggiungi(Module1::Esatti);
+    SistemaLabel();
+    for (QPushButton* c : Command1) c->setEnabled(false);
+    RiempiGriglia(QString());
+    ScriviPannelli();
+    MostraAvanti(true);
+    ModuloColoriSuoni::SuonoGiusto();
+  } else {
+    Module1::Aggiungi(Module1::Errati);
+    ScriviPannelli();
+    RiempiGriglia(b->text());
+    platform::SetBackColor(b, platform::colours::Rosso);
+    ModuloColoriSuoni::SuonoSbagliato();
+  }
+}
+
+void Form15::SistemaLabel() {
+  for (EtichettaParola* l : Label3) {
+    if (!l->isHidden()) continue;
+    platform::SetBackColor(l, kVerdeChiaro);
+    l->show();
+  }
+  DisponiParole();
+}
+
+void Form15::RiempiGriglia(const QString& Stringa) { AggiungiRisultato({TestoVisibile, Stringa}); }
+
+void Form15::Form_Unloaded() {
+  TavolaParole::Form_Unloaded();
+  Frame1 = nullptr;
+  Command1.fill(nullptr);
+}

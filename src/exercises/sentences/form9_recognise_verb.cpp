@@ -1,0 +1,86 @@
+#include "exercises/sentences/form9_recognise_verb.h"
+
+#include <QMenuBar>
+
+#include "exercise_window/contatori.h"
+#include "platform/paths.h"
+#include "platform/twips.h"
+#include "services/modulocolorisuoni.h"
+
+Form9::Form9()
+    : TavolaParole(Finestra::Form9, 7815, 5640, 1440, QStringLiteral("clicca sul predicato")) {}
+
+std::string Form9::FileDelLivello(int livello) { return "\\testifosku\\3\\liv" + std::to_string(livello) + ".txt"; }
+
+void Form9::CaricaFinestra() {
+  mnuLivelli = new QMenu(QStringLiteral("&Esercizio     "), this);
+  menuBar()->insertMenu(mnuAzzera, mnuLivelli);
+  auto* gruppo = new QActionGroup(this);
+  for (int i = 1; i <= 5; ++i) {
+    QAction* a = mnuLivelli->addAction(QStringLiteral("livello %1").arg(i));
+    a->setCheckable(true);
+    gruppo->addAction(a);
+    connect(a, &QAction::triggered, this, [this, i] { mnuliv_Click(i); });
+    mnuliv[static_cast<size_t>(i)] = a;
+  }
+  mnuliv[1]->setChecked(true);
+  VociAggiuntive.push_back(mnuLivelli->menuAction());
+
+  Livello = 1;
+  PercorsoFrasi = platform::ProgramPath(FileDelLivello(1));
+  LeggiFrasi(PercorsoFrasi);
+}
+
+void Form9::ImpostaGriglia() {
+  ImpostaColonne({1, 1, 12, 5}, {QStringLiteral("liv."), QStringLiteral("frase"), QStringLiteral("errori")}, {2, 3});
+}
+
+void Form9::PreparaFrase() {
+  // The level can change only between a right answer and the next sentence.
+  mnuLivelli->menuAction()->setEnabled(false);
+}
+
+void Form9::NessunaFrase() { mnuLivelli->menuAction()->setEnabled(true); }
+
+void Form9::Label3_Click(int Index) {
+  if (Index < 0 || Index >= static_cast<int>(Label3.size())) return;
+  EtichettaParola* l = Label3[static_cast<size_t>(Index)];
+  if (ValoreEtichetta(platform::Tag(l)) == 1.0) {
+    Module1::Aggiungi(Module1::Esatti);
+    platform::SetBackColor(l, platform::colours::Verde);
+    RiempiGriglia(QString());
+    ScriviPannelli();
+    mnuLivelli->menuAction()->setEnabled(true);
+    MostraAvanti(true);
+    for (EtichettaParola* p : Label3) p->setEnabled(false);
+    ModuloColoriSuoni::SuonoGiusto();
+  } else {
+    Module1::Aggiungi(Module1::Errati);
+    ScriviPannelli();
+    platform::SetBackColor(l, platform::colours::Rosso);
+    RiempiGriglia(l->text());
+    ModuloColoriSuoni::SuonoSbagliato();
+  }
+}
+
+void Form9::RiempiGriglia(const QString& Stringa) {
+  QString frase;
+  for (const EtichettaParola* l : Label3) frase += l->text();
+  AggiungiRisultato({QString::number(Livello), frase, Stringa});
+}
+
+void Form9::mnuliv_Click(int Index) {
+  if (Index < 1 || Index > 5) return;
+  mnuliv[static_cast<size_t>(Index)]->setChecked(true);
+  Livello = Index;
+  PercorsoFrasi = platform::ProgramPath(FileDelLivello(Index));
+  LeggiFrasi(PercorsoFrasi);
+  MostraAvanti(false);
+  GeneraFrase();
+}
+
+void Form9::Form_Unloaded() {
+  TavolaParole::Form_Unloaded();
+  mnuLivelli = nullptr;
+  mnuliv.fill(nullptr);
+}

@@ -1,0 +1,230 @@
+#include "exercises/sentences/tavola_parole.h"
+
+#include <QMouseEvent>
+
+#include "conjugation/modulo_fosku.h"
+#include "conjugation/verb_lists.h"
+#include "exercise_window/contatori.h"
+#include "platform/textfile.h"
+#include "platform/twips.h"
+#include "settings/moduloperini.h"
+
+namespace {
+constexpr int kGruppoFont = 4;
+
+QString Rifinito(const QString& s) { return s.trimmed(); }
+}  // namespace
+
+double ValoreEtichetta(const QString& etichetta) {
+  const QString t = etichetta.trimmed();
+  qsizetype i = 0;
+  if (i < t.size() && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))) ++i;
+  while (i < t.size() && (t[i].isDigit() || t[i] == QLatin1Char('.'))) ++i;
+  // Only the leading number counts ("1abc" is 1); a second "." ends it.
+  QString numero = t.left(i);
+  const qsizetype secondo = numero.indexOf(QLatin1Char('.'), numero.indexOf(QLatin1Char('.')) + 1);
+  if (numero.indexOf(QLatin1Char('.')) >= 0 && secondo > 0) numero = numero.left(secondo);
+  bool ok = false;
+  const double v = numero.toDouble(&ok);
+  return ok ? v : 0.0;
+}
+
+bool PezzoFrase::predicato() const { return ValoreEtichetta(etichetta) == 1.0; }
+
+std::vector<PezzoFrase> AnalizzaPezzi(const std::string& testo) {
+  QString riga = Rifinito(QString::fromStdString(testo));
+  if (!riga.isEmpty()) riga[0] = riga[0].toUpper();
+  std::vector<PezzoFrase> pezzi;
+  QString buffer;
+  bool attesoTesto = true;
+  for (const QChar c : riga) {
+    if (c != QLatin1Char('#')) {
+      buffer += c;
+      continue;
+    }
+    if (attesoTesto) {
+      pezzi.push_back({Rifinito(buffer), QString()});
+    } else {
+      pezzi.back().etichetta = Rifinito(buffer);
+    }
+    attesoTesto = !attesoTesto;
+    buffer.clear();
+  }
+  return pezzi;  // what follows the last "#" is dropped
+}
+
+void EtichettaParola::mouseReleaseEvent(QMouseEvent* e) {
+  QLabel::mouseReleaseEvent(e);
+  if (e->button() == Qt::LeftButton && isEnabled() && rect().contains(e->position().toPoint())) emit clicked();
+}
+
+TavolaParole::TavolaParole(Finestra finestra, double designWidth, double designHeight, double topParole,
+                           QString istruzione)
+    : ExerciseWindow(finestra),
+      designWidth_(designWidth),
+      designHeight_(designHeight),
+      topParole_(topParole),
+      istruzione_(std::move(istruzione)) {}
+
+void TavolaParole::Form_Load() {
+  CostruisciScheletro(designWidth_, designHeight_, QRectF());
+  BottoneAvanti->hide();  // the "Avanti" panel of the status bar draws the next sentence
+  platform::StatusBar* barra = StatusBar1;
+  barra->SetPanelText(3, QStringLiteral("Avanti"));
+  QFont grassetto = barra->Panel(3)->font();
+  grassetto.setBold(true);
+  barra->Panel(3)->setFont(grassetto);
+  barra->Panel(3)->setAlignment(Qt::AlignCenter);
+  barra->Panel(3)->hide();
+  connect(barra, &platform::StatusBar::PanelClick, this, [this](int p) { StatusBar1_PanelClick(p); });
+
+  Label1 = AddControl(new QLabel(istruzione_, Surface()), 240, 240, 7335, 495);
+  QFont f1(QStringLiteral("Arial"));
+  f1.setPointSizeF(14.25);
+  Label1->setFont(f1);
+
+  // The first word label stands where the window's design puts it; the others follow it.
+  auto* prima = AddControl(new EtichettaParola(Surface()), 240, topParole_, 1000, 375);
+  prima->setAutoFillBackground(true);
+  connect(prima, &EtichettaParola::clicked, this, [this] { Label3_Click(0); });
+  Label3.assign(1, prima);
+  CaricaFinestra();
+
+  LegaRidimensiona();
+  Module1::Esatti = 0;
+  Module1::Errati = 0;
+  ScriviPannelli();
+}
+
+void TavolaParole::Form_Activate() {
+  OccupaSchermo();
+  ImpostaFont();
+  ImpostaGriglia();
+  GeneraFrase();
+}
+
+void TavolaParole::LeggiFrasi(const std::string& percorso) {
+  Frasi.assign(1, std::string());
+  NumeroFrasi = 0;
+  const auto righe = platform::ReadLines(percorso);
+  if (!righe) return;  // a missing file has no sentence
+  for (const auto& r : *righe) {
+    if (NumeroFrasi >= kCapacita) break;  // past the file's capacity
+    ++NumeroFrasi;
+    Frasi.push_back(Rifinito(QString::fromStdString(r)).isEmpty() ? std::string() : r);
+  }
+}
+
+EtichettaParola* TavolaParole::NuovaParola() {
+  auto* l = new EtichettaParola(Surface());
+  const auto k = static_cast<int>(Label3.size());
+  l->setFont(Label3[0]->font());
+  l->setAutoFillBackground(true);
+  l->setPalette(Label3[0]->palette());
+  l->setEnabled(Label3[0]->isEnabled());
+  platform::SetTag(l, platform::Tag(Label3[0]));
+  l->hide();
+  connect(l, &EtichettaParola::clicked, this, [this, k] { Label3_Click(k); });
+  Label3.push_back(l);
+  return l;
+}
+
+void TavolaParole::GeneraFrase() {
+  EtichettaParola* prima = Label3[0];
+  platform::SetBackColor(prima, platform::colours::Bianco);
+  prima->setEnabled(true);
+  for (size_t k = 1; k < Label3.size(); ++k) {
+    Label3[k]->hide();
+    Label3[k]->deleteLater();
+  }
+  Label3.resize(1);
+  PreparaFrase();
+
+  // Only lines with at least one chunk are drawn; an empty line is never drawn.
+  const auto riga = ModuloFosku::DrawNonEmptyRow(1, NumeroFrasi, [this](int r) {
+    return !AnalizzaPezzi(Frasi[static_cast<size_t>(r)]).empty();
+  });
+  if (!riga) {
+    prima->setText(QString());
+    prima->setEnabled(false);
+    NessunaFrase();
+    SegnalaFileMancanti(FileFrasi());
+    return;
+  }
+  CostruisciFosku::IndiceEstratto = *riga;
+  const auto pezzi = AnalizzaPezzi(Frasi[static_cast<size_t>(*riga)]);
+  for (size_t k = 0; k < pezzi.size(); ++k) {
+    EtichettaParola* l = k == 0 ? prima : NuovaParola();
+    PreparaParola(l, pezzi[k]);
+    platform::SetTag(l, pezzi[k].etichetta);
+  }
+  DisponiParole();
+}
+
+void TavolaParole::PreparaParola(EtichettaParola* l, const PezzoFrase& p) {
+  if (p.nascosto()) {
+    // A bracketed chunk takes a label but shows nothing and takes no room.
+    l->setText(QString());
+    l->hide();
+  } else {
+    l->setText(p.testo + QStringLiteral(" "));
+    l->show();
+  }
+}
+
+void TavolaParole::DisponiParole() {
+  if (Label3.empty()) return;
+  // Shown labels take the size of their text; hidden ones no room.
+  for (EtichettaParola* l : Label3) {
+    if (l->isHidden()) {
+      l->resize(0, l->height());
+    } else {
+      l->adjustSize();
+    }
+  }
+  const int limite = Surface()->width();
+  for (size_t k = 1; k < Label3.size(); ++k) {
+    const QWidget* prima = Label3[k - 1];
+    EtichettaParola* l = Label3[k];
+    int left = prima->x() + prima->width();
+    int top = prima->y();
+    if (left + l->width() >= limite) {
+      // The line is full: on to a new line, two label heights lower.
+      left = Label3[0]->x();
+      top = prima->y() + 2 * l->height();
+    }
+    l->move(left, top);
+  }
+}
+
+void TavolaParole::ImpostaFont() {
+  const auto g = static_cast<size_t>(kGruppoFont);
+  QFont f(QString::fromStdString(ModuloPerIni::Impostazioni.NomeFont[g]));
+  f.setPointSize(ModuloPerIni::Impostazioni.DimensioneFont[g]);
+  f.setBold(true);
+  for (EtichettaParola* l : Label3) l->setFont(f);
+  DisponiParole();
+}
+
+void TavolaParole::MostraAvanti(bool si) {
+  if (QLabel* p = StatusBar1->Panel(3)) p->setVisible(si);
+}
+
+void TavolaParole::StatusBar1_PanelClick(int Panel) {
+  QLabel* avanti = StatusBar1->Panel(3);
+  // Only the "Avanti" panel, and only while it is shown, draws the next sentence.
+  if (Panel != 3 || avanti == nullptr || avanti->isHidden()) return;
+  avanti->hide();
+  GeneraFrase();
+}
+
+void TavolaParole::AggiungiRisultato(const std::vector<QString>& celle) {
+  const int riga = AggiungiRiga(celle.empty() ? QString() : celle[0]);
+  for (size_t k = 1; k < celle.size(); ++k) Griglia->SetTextMatrix(riga, static_cast<int>(k) + 1, celle[k]);
+}
+
+void TavolaParole::Form_Unloaded() {
+  ExerciseWindow::Form_Unloaded();
+  Label1 = nullptr;
+  Label3.clear();
+}

@@ -1,0 +1,319 @@
+#include <gtest/gtest.h>
+
+#include <QMenuBar>
+#include <QTest>
+#include <set>
+
+#include "conjugation/verb_lists.h"
+#include "exercise_window/contatori.h"
+#include "exercises/sentences/form15_person.h"
+#include "exercises/sentences/form9_recognise_verb.h"
+#include "platform/textfile.h"
+#include "platform/twips.h"
+#include "support/exercise_fixture.h"
+#include "support/temp_dirs.h"
+
+namespace {
+
+const QColor kVerde(0, 192, 0), kRosso(255, 0, 0), kBianco(255, 255, 255), kVerdeChiaro(128, 255, 128),
+    kGrigio(224, 224, 224);
+
+class WordBoards : public testsupport::ExerciseTest {
+ protected:
+  void Scrivi(const std::string& relative, const std::vector<std::string>& righe) {
+    std::string bytes;
+    for (const auto& r : righe) bytes += platform::EncodeCp1252(r) + "\r\n";
+    programma.Write(relative, bytes);
+  }
+  static QStringList Testi(TavolaParole& w) {
+    QStringList t;
+    for (auto* l : w.Label3) t << l->text();
+    return t;
+  }
+  testsupport::TempProgramFolder programma;
+};
+
+}  // namespace
+
+TEST_F(WordBoards, SentenceLinesAndTags) {
+  struct Caso {
+    std::string riga;
+    std::vector<std::pair<QString, bool>> pezzi;  // text, predicate
+  };
+  const std::vector<Caso> casi = {
+      {"il gatto#0#dorme#1#sul divano#0#", {{"Il gatto", false}, {"dorme", true}, {"sul divano", false}}},
+      {"il gatto#0#dorme", {{"Il gatto", false}}},  // the text after the last "#" is lost
+      {"[io]#0#mangio#1#la mela#0#", {{"[io]", false}, {"mangio", true}, {"la mela", false}}},
+      {"  a b # 01 #c# 1.0 #d# 1 #e#2#f##g#uno#", {{"A b", true}, {"c", true}, {"d", true}, {"e", false},
+                                                  {"f", false}, {"g", false}}},
+      {"a#1#b#", {{"A", true}, {"b", false}}},  // a chunk without its tag is not the predicate
+      {"", {}},
+      {"senza cancelletti", {}},
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.riga);
+    const auto pezzi = AnalizzaPezzi(c.riga);
+    ASSERT_EQ(pezzi.size(), c.pezzi.size());
+    for (size_t i = 0; i < pezzi.size(); ++i) {
+      EXPECT_EQ(pezzi[i].testo, c.pezzi[i].first);
+      EXPECT_EQ(pezzi[i].predicato(), c.pezzi[i].second) << i;
+    }
+  }
+  EXPECT_EQ(ValoreEtichetta("1abc"), 1.0);
+  EXPECT_EQ(ValoreEtichetta("1.0.5"), 1.0);
+  EXPECT_EQ(ValoreEtichetta("uno"), 0.0);
+}
+
+TEST_F(WordBoards, ClickingThePredicate) {
+  Scrivi("testiFosku/3/liv1.txt", {"", "il gatto#0#dorme#1#sul divano#0#"});
+  auto& w = platform::Instance<Form9>();
+  w.Show();
+  ASSERT_EQ(w.NumeroFrasi, 2);
+  EXPECT_EQ(CostruisciFosku::IndiceEstratto, 2);  // the blank line keeps its row and is never drawn
+  EXPECT_EQ(Testi(w), (QStringList{"Il gatto ", "dorme ", "sul divano "}));
+  EXPECT_EQ(w.StatusBar1->PanelText(1), "Esatti 0");
+  EXPECT_TRUE(w.StatusBar1->Panel(3)->isHidden());
+  EXPECT_FALSE(w.mnuLivelli->menuAction()->isEnabled());
+  // The words follow one another on one line.
+  EXPECT_EQ(w.Label3[1]->x(), w.Label3[0]->x() + w.Label3[0]->width());
+  EXPECT_EQ(w.Label3[2]->y(), w.Label3[0]->y());
+
+  QTest::mouseClick(w.Label3[2], Qt::LeftButton);
+  QTest::mouseClick(w.Label3[2], Qt::LeftButton);
+  EXPECT_EQ(Module1::Errati, 2);
+  EXPECT_EQ(w.StatusBar1->PanelText(2), "Errati 2");
+  EXPECT_EQ(platform::BackColor(w.Label3[2]), kRosso);
+  ASSERT_EQ(w.Griglia->Rows(), 3);
+  for (int r = 1; r <= 2; ++r) {
+    EXPECT_EQ(w.Griglia->TextMatrix(r, 0), QString::number(r));
+    EXPECT_EQ(w.Griglia->TextMatrix(r, 1), "1");
+    EXPECT_EQ(w.Griglia->TextMatrix(r, 2), "Il gatto dorme sul divano ");
+    EXPECT_EQ(w.Griglia->TextMatrix(r, 3), "sul divano ");
+  }
+  QTest::mouseClick(w.Label3[1], Qt::LeftButton);
+  EXPECT_EQ(Module1::Esatti, 1);
+  EXPECT_EQ(platform::BackColor(w.Label3[1]), kVerde);
+  EXPECT_EQ(w.Griglia->Rows(), 4);
+  EXPECT_EQ(w.Griglia->TextMatrix(3, 3), "");
+  EXPECT_FALSE(w.StatusBar1->Panel(3)->isHidden());
+  EXPECT_TRUE(w.mnuLivelli->menuAction()->isEnabled());
+  EXPECT_TRUE(Played("si"));
+  // Answered: no word reacts any more.
+  QTest::mouseClick(w.Label3[0], Qt::LeftButton);
+  QTest::mouseClick(w.Label3[1], Qt::LeftButton);
+  EXPECT_EQ(Module1::Errati + Module1::Esatti, 3);
+
+  // Only the "Avanti" panel draws the next sentence.
+  w.StatusBar1_PanelClick(1);
+  EXPECT_FALSE(w.StatusBar1->Panel(3)->isHidden());
+  w.StatusBar1_PanelClick(3);
+  EXPECT_TRUE(w.StatusBar1->Panel(3)->isHidden());
+  EXPECT_EQ(platform::BackColor(w.Label3[0]), kBianco);
+  for (auto* l : w.Label3) EXPECT_TRUE(l->isEnabled());
+  w.StatusBar1_PanelClick(3);  // hidden: nothing
+  EXPECT_EQ(w.Griglia->Rows(), 4);
+}
+
+TEST_F(WordBoards, HiddenChunksAndWrapping) {
+  Scrivi("testiFosku/3/liv1.txt", {"[io]#0#mangio#1#la mela#0#"});
+  std::string lunga;
+  for (int i = 0; i < 40; ++i) lunga += "parola" + std::to_string(i) + (i == 5 ? "#1#" : "#0#");
+  Scrivi("testiFosku/3/liv2.txt", {lunga});
+  auto& w = platform::Instance<Form9>();
+  w.Show();
+  EXPECT_TRUE(w.Label3[0]->isHidden());
+  EXPECT_EQ(w.Label3[0]->width(), 0);
+  EXPECT_EQ(w.Label3[1]->text(), "mangio ");
+  EXPECT_EQ(w.Label3[1]->x(), w.Label3[0]->x());  // the hidden chunk takes no room
+
+  QTest::mouseClick(w.Label3[2], Qt::LeftButton);
+  w.mnuliv_Click(2);  // not yet answered: the menu is disabled, but the choice still works from code
+  EXPECT_EQ(w.Livello, 2);
+  EXPECT_TRUE(w.mnuliv[2]->isChecked());
+  EXPECT_FALSE(w.mnuliv[1]->isChecked());
+  ASSERT_EQ(w.Label3.size(), 40u);
+  const int limite = w.Surface()->width();
+  int righe = 1;
+  for (size_t k = 1; k < w.Label3.size(); ++k) {
+    const QWidget* prima = w.Label3[k - 1];
+    const QWidget* l = w.Label3[k];
+    EXPECT_LT(l->x() + l->width(), limite) << k;
+    if (l->y() != prima->y()) {
+      ++righe;
+      EXPECT_EQ(l->x(), w.Label3[0]->x()) << k;
+      EXPECT_EQ(l->y(), prima->y() + 2 * l->height()) << k;
+    } else {
+      EXPECT_EQ(l->x(), prima->x() + prima->width()) << k;
+    }
+  }
+  EXPECT_GE(righe, 2);
+  QTest::mouseClick(w.Label3[5], Qt::LeftButton);
+  EXPECT_EQ(w.Griglia->TextMatrix(w.Griglia->Rows() - 1, 1), "2");
+}
+
+TEST_F(WordBoards, TheFontCommandLaysTheWordsOutAgain) {
+  Scrivi("testiFosku/3/liv1.txt", {"il gatto#0#dorme#1#sul divano#0#"});
+  auto& w = platform::Instance<Form9>();
+  w.Show();
+  EXPECT_EQ(w.Label3[1]->font().pointSize(), ModuloPerIni::Impostazioni.DimensioneFont[4]);
+  EXPECT_TRUE(w.Label3[1]->font().bold());
+  CommDlgs::SetFontChooser([](QWidget*, const CommDlgs::FontRequest&) -> std::optional<CommDlgs::FontChoice> {
+    return CommDlgs::FontChoice{"DejaVu Serif", 300, 400, false, false};
+  });
+  w.mnuFont->trigger();
+  EXPECT_EQ(ModuloPerIni::Impostazioni.NomeFont[4], "DejaVu Serif");
+  EXPECT_EQ(ModuloPerIni::Impostazioni.DimensioneFont[4], 30);
+  for (auto* l : w.Label3) {
+    EXPECT_EQ(l->font().pointSize(), 30);
+    EXPECT_TRUE(l->font().bold());
+  }
+  EXPECT_EQ(w.Label3[2]->x(), w.Label3[1]->x() + w.Label3[1]->width());
+}
+
+TEST_F(WordBoards, MenusOfTheWordWindows) {
+  Scrivi("testiFosku/3/liv1.txt", {"il gatto#0#dorme#1#"});
+  auto& w = platform::Instance<Form9>();
+  w.Show();
+  EXPECT_EQ(w.mnuUtil->title(), "Utilità");
+  EXPECT_EQ(w.mnuVisual->text(), "visualizza");
+  EXPECT_EQ(w.mnuStamp->text(), "stampa");
+  EXPECT_EQ(w.mnuChiudi->text(), "chiudi griglia");
+  EXPECT_EQ(w.mnuLivelli->title(), "&Esercizio     ");
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(w.mnuliv[static_cast<size_t>(i)]->text(), QStringLiteral("livello %1").arg(i));
+  w.mnuVisual->trigger();
+  EXPECT_FALSE(w.mnuLivelli->menuAction()->isVisible());
+  w.mnuChiudi->trigger();
+  EXPECT_TRUE(w.mnuLivelli->menuAction()->isVisible());
+  w.mnuAzzera->trigger();
+  EXPECT_EQ(w.StatusBar1->PanelText(2), "Errati 0");
+}
+
+TEST_F(WordBoards, MissingLevelFilesNeverHang) {
+  Scrivi("testiFosku/3/liv1.txt", {"   ", "senza cancelletti"});
+  auto& w = platform::Instance<Form9>();
+  w.Show();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("liv1.txt"));
+  EXPECT_TRUE(w.mnuLivelli->menuAction()->isEnabled());  // another level can be chosen
+  Scrivi("testiFosku/3/liv4.txt", {"il gatto#0#dorme#1#"});
+  w.mnuliv_Click(4);
+  EXPECT_EQ(Testi(w), (QStringList{"Il gatto ", "dorme "}));
+  w.mnuliv_Click(5);  // missing file
+  EXPECT_EQ(messages.size(), 2);
+  EXPECT_TRUE(messages[1].contains("liv5.txt"));
+}
+
+TEST_F(WordBoards, ThePersonOfTheVerb) {
+  struct Caso {
+    const char* soggetto;
+    int bottone;  // the one right button, -1 for none
+  };
+  const std::vector<Caso> casi = {
+      {"io", 0},   {"tu", 1},   {"egli", 2}, {"esso", 2}, {"Lui", 2},  {"ella", 2},  {"essa", 2},
+      {"LEI", 2},  {"noi", 3},  {"voi", 4},  {"essi", 5}, {"esse", 5}, {"Loro", 5}, {" io ", -1},
+  };
+  auto& w = platform::Instance<Form15>();
+  for (const Caso& c : casi) {
+    for (int b = 0; b < 6; ++b) {
+      SCOPED_TRACE(std::string(c.soggetto) + " " + std::to_string(b));
+      Scrivi("testiFosku/3/sottinteso.txt", {std::string("[") + c.soggetto + "]#0#mangia#1#la mela#0#"});
+      w.Show();
+      Module1::Esatti = Module1::Errati = 0;
+      w.Command1_Click(b);
+      EXPECT_EQ(Module1::Esatti, b == c.bottone ? 1 : 0);
+      EXPECT_EQ(Module1::Errati, b == c.bottone ? 0 : 1);
+      w.Unload();
+    }
+  }
+}
+
+TEST_F(WordBoards, ARightPersonShowsTheSubject) {
+  Scrivi("testiFosku/3/sottinteso.txt", {"[noi]#0#andiamo#1#al mare#0#"});
+  auto& w = platform::Instance<Form15>();
+  w.Show();
+  EXPECT_EQ(w.Label1->text(), "Riconosci la persona del verbo");
+  EXPECT_TRUE(w.Label3[0]->isHidden());
+  EXPECT_EQ(w.Label3[1]->x(), w.Label3[0]->x());
+  for (QPushButton* b : w.Command1) EXPECT_EQ(platform::BackColor(b), kGrigio);
+  EXPECT_EQ(w.Command1[2]->text(), "egli - esso - ella - essa");
+
+  w.Command1_Click(4);
+  w.Command1_Click(4);
+  EXPECT_EQ(Module1::Errati, 2);
+  EXPECT_EQ(platform::BackColor(w.Command1[4]), kRosso);
+  EXPECT_TRUE(w.Command1[4]->isEnabled());
+  EXPECT_EQ(w.Griglia->TextMatrix(2, 1), "andiamo al mare ");
+  EXPECT_EQ(w.Griglia->TextMatrix(2, 2), "voi");
+
+  w.Command1_Click(3);
+  EXPECT_EQ(Module1::Esatti, 1);
+  EXPECT_EQ(w.StatusBar1->PanelText(1), "Esatti 1");
+  EXPECT_FALSE(w.Label3[0]->isHidden());
+  EXPECT_EQ(w.Label3[0]->text(), "noi ");
+  EXPECT_EQ(platform::BackColor(w.Label3[0]), kVerdeChiaro);
+  EXPECT_EQ(w.Label3[1]->x(), w.Label3[0]->x() + w.Label3[0]->width());  // the sentence moves over
+  for (QPushButton* b : w.Command1) EXPECT_FALSE(b->isEnabled());
+  EXPECT_EQ(platform::BackColor(w.Command1[3]), kGrigio);
+  EXPECT_EQ(w.Griglia->TextMatrix(3, 1), "andiamo al mare ");  // never the subject
+  EXPECT_EQ(w.Griglia->TextMatrix(3, 2), "");
+  EXPECT_FALSE(w.StatusBar1->Panel(3)->isHidden());
+  w.StatusBar1_PanelClick(3);
+  for (QPushButton* b : w.Command1) EXPECT_TRUE(b->isEnabled());
+  EXPECT_TRUE(w.Label3[0]->isHidden());
+}
+
+TEST_F(WordBoards, ASentenceWithoutSubjectOrWithoutFile) {
+  Scrivi("testiFosku/3/sottinteso.txt", {"piove#1#"});
+  auto& w = platform::Instance<Form15>();
+  w.Show();
+  for (int b = 0; b < 6; ++b) w.Command1_Click(b);
+  EXPECT_EQ(Module1::Errati, 6);
+  EXPECT_TRUE(w.StatusBar1->Panel(3)->isHidden());
+  EXPECT_EQ(w.Griglia->TextMatrix(6, 2), "essi - esse");
+  w.Unload();
+
+  testsupport::TempProgramFolder vuota;
+  w.Show();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("sottinteso.txt"));
+  for (QPushButton* b : w.Command1) EXPECT_FALSE(b->isEnabled());
+}
+
+TEST_F(WordBoards, ShippedSentenceFiles) {
+  testsupport::TempProgramFolder shipped(true);
+  const std::set<QString> soggetti = {"io", "tu", "egli", "esso", "lui", "ella", "essa", "lei",
+                                      "noi", "voi", "essi", "esse", "loro"};
+  std::vector<std::string> files;
+  for (int l = 1; l <= 5; ++l) files.push_back("liv" + std::to_string(l) + ".txt");
+  files.push_back("sottinteso.txt");
+  for (const auto& nome : files) {
+    const std::string file = shipped.path() + "/testiFosku/3/" + nome;
+    SCOPED_TRACE(file);
+    const auto bytes = platform::ReadFileBytes(file);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(bytes->substr(bytes->size() - 2), "\r\n");
+    const auto righe = platform::ReadLines(file);
+    ASSERT_TRUE(righe.has_value());
+    EXPECT_GE(righe->size(), 20u);
+    for (const auto& r : *righe) {
+      const auto pezzi = AnalizzaPezzi(r);
+      ASSERT_FALSE(pezzi.empty()) << r;
+      int predicati = 0, nascosti = 0;
+      for (const auto& p : pezzi) {
+        EXPECT_FALSE(p.testo.isEmpty()) << r;
+        if (p.nascosto()) {
+          ++nascosti;
+          if (nome == "sottinteso.txt") {
+            EXPECT_TRUE(soggetti.count(p.testo.mid(1, p.testo.size() - 2))) << r;
+          }
+        } else if (p.predicato()) {
+          ++predicati;
+        }
+      }
+      EXPECT_GE(predicati, 1) << r;  // every sentence can be answered
+      if (nome == "sottinteso.txt") {
+        EXPECT_EQ(nascosti, 1) << r;
+      }
+    }
+  }
+}

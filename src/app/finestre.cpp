@@ -8,6 +8,7 @@
 #include "exercises/sentences/form19_fitting_verb.h"
 #include "exercises/sentences/form20_correct_incorrect.h"
 #include "exercises/sentences/form9_recognise_verb.h"
+#include "exercises/verbs/form11_classification.h"
 #include "exercises/verbs/form1_infinitive_conjugation.h"
 #include "exercises/verbs/form18_complete_sentence.h"
 #include "exercises/verbs/form2_root_ending.h"
@@ -29,6 +30,7 @@ void RegistraFinestre() {
   FormMenu::RegistraFinestra(6, [] { return &platform::Instance<Form7>(); });
   FormMenu::RegistraFinestra(8, [] { return &platform::Instance<Form9>(); });
   FormMenu::RegistraFinestra(9, [] { return &platform::Instance<Form15>(); });
+  FormMenu::RegistraFinestra(11, [] { return &platform::Instance<Form11>(); });
   FormMenu::RegistraFinestra(12, [] { return &platform::Instance<Form12>(); });
   FormMenu::RegistraFinestra(13, [] { return &platform::Instance<Form13>(); });
   FormMenu::RegistraFinestra(16, [] { return &platform::Instance<Form17>(); });

@@ -132,6 +132,13 @@ int ExerciseWindow::AggiungiRiga(const QString& testo) {
   return riga;
 }
 
+QMenu* ExerciseWindow::AggiungiMenuEsercizio(const QString& titolo) {
+  auto* menu = new QMenu(titolo, menuBar());  // goes with the menu bar at unload
+  menuBar()->insertMenu(mnuAzzera, menu);
+  menuEsercizio_.push_back(menu->menuAction());
+  return menu;
+}
+
 void ExerciseWindow::CentraEtichetta(QLabel* etichetta, QWidget* riquadro) {
   if (etichetta == nullptr || riquadro == nullptr) return;
   etichetta->setWordWrap(false);
@@ -155,7 +162,7 @@ void ExerciseWindow::ScriviPannelli() {
 std::vector<QAction*> ExerciseWindow::VociEsercizio() const {
   std::vector<QAction*> voci = {mnuVisual, mnuEsci, mnuAzzera};
   if (mnuFont != nullptr) voci.push_back(mnuFont);
-  voci.insert(voci.end(), VociAggiuntive.begin(), VociAggiuntive.end());
+  voci.insert(voci.end(), menuEsercizio_.begin(), menuEsercizio_.end());
   return voci;
 }
 
@@ -224,5 +231,5 @@ void ExerciseWindow::Form_Unloaded() {
   BottoneAvanti = nullptr;
   mnuUtil = nullptr;
   mnuVisual = mnuStamp = mnuChiudi = mnuFont = mnuAzzera = mnuEsci = nullptr;
-  VociAggiuntive.clear();
+  menuEsercizio_.clear();
 }

@@ -64,6 +64,9 @@ class ExerciseWindow : public platform::Form {
                       const std::vector<int>& centrate = {});
   // Adds the grid row of a new item (its number and text) and makes it the current row.
   int AggiungiRiga(const QString& testo);
+  // Adds a menu of the window's own (levels, classes) to the menu bar before the reset command;
+  // while the results grid is on show it is hidden with the other commands that act on the item.
+  QMenu* AggiungiMenuEsercizio(const QString& titolo);
   // Puts a label, sized to its text, in the middle of the box that holds it.
   static void CentraEtichetta(QLabel* etichetta, QWidget* riquadro);
 
@@ -72,10 +75,6 @@ class ExerciseWindow : public platform::Form {
   virtual void DopoFont() {}
   // What the window placed at run time, laid out again after a resize.
   virtual void Ridisponi() {}
-
-  // The window's own menus that act on the item (levels, classes): hidden with the others
-  // while the grid is shown.
-  std::vector<QAction*> VociAggiuntive;
 
   // Tells the pupil that an item cannot be drawn because these data files are missing or empty.
   void SegnalaFileMancanti(const std::vector<std::string>& files);
@@ -86,4 +85,5 @@ class ExerciseWindow : public platform::Form {
  private:
   std::vector<QAction*> VociEsercizio() const;
   ConfigFinestra config_;
+  std::vector<QAction*> menuEsercizio_;  // the window's own menus (AggiungiMenuEsercizio)
 };

@@ -6,8 +6,19 @@
 #include "platform/twips.h"
 #include "services/modulocolorisuoni.h"
 
+bool InvioRilasciato(const QEvent* event) {
+  if (event == nullptr || event->type() != QEvent::KeyRelease) return false;
+  const auto* k = static_cast<const QKeyEvent*>(event);
+  return !k->isAutoRepeat() && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter);
+}
+
+std::optional<bool> GiudicaScritta(const QString& scritta, const QString& attesa) {
+  const QString risposta = scritta.trimmed();
+  if (risposta.isEmpty()) return std::nullopt;
+  return risposta.toUpper() == attesa.toUpper();
+}
+
 namespace {
-constexpr int kInvio = 13;
 constexpr double kLarghezza = 10800;  // design inner area, twips
 constexpr double kAltezza = 7200;
 }  // namespace
@@ -94,27 +105,23 @@ void RispostaScritta::GeneraEsercizio() {
 }
 
 bool RispostaScritta::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyRelease) {
+  if (InvioRilasciato(event)) {
     for (size_t i = 0; i < Text1.size(); ++i) {
-      if (watched != Text1[i]) continue;
-      const auto* k = static_cast<QKeyEvent*>(event);
-      if (!k->isAutoRepeat() && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
-        Text1_KeyUp(static_cast<int>(i), kInvio);
-      }
+      if (watched == Text1[i]) Text1_KeyUp(static_cast<int>(i), kTastoInvio);
     }
   }
   return ExerciseWindow::eventFilter(watched, event);
 }
 
 void RispostaScritta::Text1_KeyUp(int Index, int KeyCode) {
-  if (KeyCode != kInvio || Index < 0 || Index >= static_cast<int>(Text1.size())) return;
+  if (KeyCode != kTastoInvio || Index < 0 || Index >= static_cast<int>(Text1.size())) return;
   QLineEdit* casella = Text1[static_cast<size_t>(Index)];
   // A box that is disabled takes no keys; an item already answered right is not judged again.
   if (!casella->isEnabled() || rigaItem_ == 0) return;
   const QString scritta = casella->text();
-  const QString risposta = scritta.trimmed();
-  if (risposta.isEmpty()) return;
-  if (risposta.toUpper() == Attesa(Index).toUpper()) {
+  const auto giusta = GiudicaScritta(scritta, Attesa(Index));
+  if (!giusta) return;
+  if (*giusta) {
     Giusta(Index, scritta);
   } else {
     Sbagliata(Index, scritta);

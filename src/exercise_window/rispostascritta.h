@@ -12,6 +12,17 @@
 
 #include "exercise_window/exercisewindow.h"
 
+class QEvent;
+
+// How every answer typed into a box is judged: Enter, released in the box, hands the text over;
+// a box holding only blanks is not judged; otherwise the text, without the blanks around it, is
+// right when it is the expected answer regardless of letter case (accents must match).
+constexpr int kTastoInvio = 13;
+// True when the event is the release of Enter (main keyboard or keypad), not an auto-repeat.
+bool InvioRilasciato(const QEvent* event);
+// Nothing when `scritta` holds only blanks; otherwise whether it is the answer `attesa`.
+std::optional<bool> GiudicaScritta(const QString& scritta, const QString& attesa);
+
 // What a right or a wrong answer in one box writes, and what a right one leads to.
 struct CasellaRisposta {
   int colonnaGiusta = 2;           // the column a right answer marks

@@ -24,6 +24,8 @@ std::map<Finestra, ConfigFinestra> Tabella() {
   t[Finestra::Form12] = Riga("Verbi transitivi e intransitivi", 1);
   t[Finestra::Form17] = Riga("Frasi attive e passive", 2);
   t[Finestra::Form19] = Riga("Scegli il verbo adatto", 2);
+  t[Finestra::Form11] = Riga("Catalogare i fosku", 4);
+  t[Finestra::Form11].tipoFont = TipoFont::Nessuno;
   t[Finestra::Form13] = Riga("Predicato verbale e predicato nominale", 3);
   for (auto [f, titolo, gruppo] : {std::tuple{Finestra::Form2, "Radice e desinenza (fosku all'infinito)", 2},
                                    std::tuple{Finestra::Form6, "Risalire all'infinito dei fosku", 2},

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-enum class Finestra { Form1, Form2, Form4, Form5, Form6, Form7, Form9, Form12, Form13, Form15, Form17, Form18, Form19, Form20 };
+enum class Finestra { Form1, Form2, Form4, Form5, Form6, Form7, Form9, Form11, Form12, Form13, Form15, Form17, Form18, Form19, Form20 };
 
 // How the font command follows up the dialog.
 enum class TipoFont {

@@ -13,8 +13,7 @@ Form9::Form9()
 std::string Form9::FileDelLivello(int livello) { return "\\testifosku\\3\\liv" + std::to_string(livello) + ".txt"; }
 
 void Form9::CaricaFinestra() {
-  mnuLivelli = new QMenu(QStringLiteral("&Esercizio     "), this);
-  menuBar()->insertMenu(mnuAzzera, mnuLivelli);
+  mnuLivelli = AggiungiMenuEsercizio(QStringLiteral("&Esercizio     "));
   auto* gruppo = new QActionGroup(this);
   for (int i = 1; i <= 5; ++i) {
     QAction* a = mnuLivelli->addAction(QStringLiteral("livello %1").arg(i));
@@ -24,7 +23,6 @@ void Form9::CaricaFinestra() {
     mnuliv[static_cast<size_t>(i)] = a;
   }
   mnuliv[1]->setChecked(true);
-  VociAggiuntive.push_back(mnuLivelli->menuAction());
 
   Livello = 1;
   PercorsoFrasi = platform::ProgramPath(FileDelLivello(1));

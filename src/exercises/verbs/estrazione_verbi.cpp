@@ -1,5 +1,7 @@
 #include "exercises/verbs/estrazione_verbi.h"
 
+#include <utility>
+
 #include "conjugation/forms.h"
 #include "conjugation/verb_lists.h"
 #include "exercise_window/trebottoni.h"
@@ -17,11 +19,18 @@ bool ClasseUsabile(int Coniugazione) {
 
 int ScegliClasse(int n) { return ScegliUsabile(n, ClasseUsabile); }
 
-std::optional<std::string> Forma(int Tempo, int Coniugazione) {
+std::optional<FormaEstratta> FormaConPersona(int Tempo, int Coniugazione) {
   if (Coniugazione < 0 || Coniugazione > 4) return std::nullopt;
   if (Coniugazione <= 2 && !CostruisciFosku::DrawRegularVerb(Coniugazione)) return std::nullopt;
   CostruisciFosku::CostruisciForme(Tempo, Coniugazione);
-  return CostruisciFosku::Forme[static_cast<size_t>(platform::RandomBelow(6))];
+  const int persona = platform::RandomBelow(6);
+  return FormaEstratta{persona, CostruisciFosku::Forme[static_cast<size_t>(persona)]};
+}
+
+std::optional<std::string> Forma(int Tempo, int Coniugazione) {
+  auto f = FormaConPersona(Tempo, Coniugazione);
+  if (!f) return std::nullopt;
+  return std::move(f->Forma);
 }
 
 std::vector<std::string> FileRegolari(int n) {

@@ -17,6 +17,12 @@ int ScegliClasse(int n);
 // becomes IndiceEstratto and RadiceScelta), builds the forms of the tense with pronouns, draws
 // a person and returns its form. Nothing when the class cannot give a verb.
 std::optional<std::string> Forma(int Tempo, int Coniugazione);
+// The same, also telling which person (0 .. 5) was drawn.
+struct FormaEstratta {
+  int Persona = 0;
+  std::string Forma;
+};
+std::optional<FormaEstratta> FormaConPersona(int Tempo, int Coniugazione);
 // The list files of the regular classes 0 .. n - 1 (for telling the pupil what is missing).
 std::vector<std::string> FileRegolari(int n);
 

@@ -9,6 +9,7 @@
 #include "exercises/sentences/form20_correct_incorrect.h"
 #include "exercises/sentences/form9_recognise_verb.h"
 #include "exercises/verbs/form11_classification.h"
+#include "exercises/sentences/tavola_coppie.h"
 #include "exercises/verbs/form1_infinitive_conjugation.h"
 #include "exercises/verbs/form18_complete_sentence.h"
 #include "exercises/verbs/form2_root_ending.h"
@@ -33,6 +34,8 @@ void RegistraFinestre() {
   FormMenu::RegistraFinestra(11, [] { return &platform::Instance<Form11>(); });
   FormMenu::RegistraFinestra(12, [] { return &platform::Instance<Form12>(); });
   FormMenu::RegistraFinestra(13, [] { return &platform::Instance<Form13>(); });
+  FormMenu::RegistraFinestra(14, [] { return &platform::Instance<Form14>(); });
+  FormMenu::RegistraFinestra(15, [] { return &platform::Instance<Form16>(); });
   FormMenu::RegistraFinestra(16, [] { return &platform::Instance<Form17>(); });
   FormMenu::RegistraFinestra(17, [] { return &platform::Instance<Form19>(); });
   FormMenu::RegistraFinestra(18, [] { return &platform::Instance<Form18>(); });

@@ -59,7 +59,7 @@ void ExerciseWindow::CostruisciScheletro(double designWidth, double designHeight
   mnuChiudi->setVisible(false);
   if (config_.tipoFont != TipoFont::Nessuno) {
     mnuFont = mnuUtil->addAction(QStringLiteral("Font"));
-    mnuFont->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    if (config_.scorciatoiaFont) mnuFont->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
     connect(mnuFont, &QAction::triggered, this, [this] { mnuFont_Click(); });
   }
   mnuAzzera = menuBar()->addAction(config_.didascaliaAzzera);
@@ -132,9 +132,9 @@ int ExerciseWindow::AggiungiRiga(const QString& testo) {
   return riga;
 }
 
-QMenu* ExerciseWindow::AggiungiMenuEsercizio(const QString& titolo) {
+QMenu* ExerciseWindow::AggiungiMenuEsercizio(const QString& titolo, QAction* prima) {
   auto* menu = new QMenu(titolo, menuBar());  // goes with the menu bar at unload
-  menuBar()->insertMenu(mnuAzzera, menu);
+  menuBar()->insertMenu(prima != nullptr ? prima : mnuAzzera, menu);
   menuEsercizio_.push_back(menu->menuAction());
   return menu;
 }
@@ -160,7 +160,10 @@ void ExerciseWindow::ScriviPannelli() {
 }
 
 std::vector<QAction*> ExerciseWindow::VociEsercizio() const {
-  std::vector<QAction*> voci = {mnuVisual, mnuEsci, mnuAzzera};
+  std::vector<QAction*> voci;
+  if (config_.visualNascostoInGriglia) voci.push_back(mnuVisual);
+  voci.push_back(mnuEsci);
+  voci.push_back(mnuAzzera);
   if (mnuFont != nullptr) voci.push_back(mnuFont);
   voci.insert(voci.end(), menuEsercizio_.begin(), menuEsercizio_.end());
   return voci;

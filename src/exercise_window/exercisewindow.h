@@ -64,9 +64,10 @@ class ExerciseWindow : public platform::Form {
                       const std::vector<int>& centrate = {});
   // Adds the grid row of a new item (its number and text) and makes it the current row.
   int AggiungiRiga(const QString& testo);
-  // Adds a menu of the window's own (levels, classes) to the menu bar before the reset command;
-  // while the results grid is on show it is hidden with the other commands that act on the item.
-  QMenu* AggiungiMenuEsercizio(const QString& titolo);
+  // Adds a menu of the window's own (levels, classes) to the menu bar before the reset command
+  // (or before `prima`); while the results grid is on show it is hidden with the other commands
+  // that act on the item.
+  QMenu* AggiungiMenuEsercizio(const QString& titolo, QAction* prima = nullptr);
   // Puts a label, sized to its text, in the middle of the box that holds it.
   static void CentraEtichetta(QLabel* etichetta, QWidget* riquadro);
 

@@ -35,7 +35,7 @@ std::map<Finestra, ConfigFinestra> Tabella() {
     t[f].pannelli = 3;  // "Esatti", "Errati", "Avanti"
   }
   // The word-label windows: the grid's items in a submenu, counters with one blank.
-  for (auto [f, titolo, util] : {std::tuple{Finestra::Form9, "Riconosci il verbo", "Utilità"},
+  for (auto [f, titolo, util] : {std::tuple{Finestra::Form9, "Riconosci il verbo", "Utilità     "},
                                  std::tuple{Finestra::Form15, "Trova la persona del verbo", "&Utilità"}}) {
     ConfigFinestra& c = t[f] = Riga(titolo, 4);
     c.tipoFont = TipoFont::EtichetteParole;
@@ -47,6 +47,23 @@ std::map<Finestra, ConfigFinestra> Tabella() {
     c.etichettaEsatti = QStringLiteral("Esatti ");
     c.etichettaErrati = QStringLiteral("Errati ");
     c.pannelli = 3;  // "Avanti" is the third
+  }
+  t[Finestra::Form9].didascaliaAzzera = QStringLiteral("&Azzera conteggio     ");
+  t[Finestra::Form9].scorciatoiaFont = false;
+  // The two sentence-pair boards.
+  for (auto [f, titolo, gruppo] : {std::tuple{Finestra::Form14, "Corretto scorretto 1°", 3},
+                                   std::tuple{Finestra::Form16, "Attivo passivo 1°", 4}}) {
+    t[f] = Riga(titolo, gruppo);
+    t[f].tipoFont = TipoFont::EtichetteParole;
+    t[f].didascaliaUtil = QStringLiteral("&Utilità     ");
+    t[f].didascaliaVisual = QStringLiteral("visualizza esercizi eseguiti");
+    t[f].didascaliaStamp = QStringLiteral("stampa esercizi eseguiti");
+    t[f].didascaliaChiudi = QStringLiteral("Chiudi griglia");
+    t[f].didascaliaAzzera = QStringLiteral("&Azzera conteggio     ");
+    t[f].didascaliaEsci = QStringLiteral("&Esci");
+    t[f].etichettaEsatti = QStringLiteral("Esatti ");
+    t[f].etichettaErrati = QStringLiteral("Errati ");
+    t[f].visualNascostoInGriglia = false;
   }
   return t;
 }

@@ -4,13 +4,14 @@
 
 #include <QString>
 
-enum class Finestra { Form1, Form2, Form4, Form5, Form6, Form7, Form9, Form11, Form12, Form13, Form15, Form17, Form18, Form19, Form20 };
+enum class Finestra { Form1, Form2, Form4, Form5, Form6, Form7, Form9, Form11, Form12, Form13, Form14, Form15, Form16,
+                      Form17, Form18, Form19, Form20 };
 
 // How the font command follows up the dialog.
 enum class TipoFont {
   BottoniRisposta,  // a row of answer buttons fitted to a probe text
   CaselleRisposta,  // answer boxes that take the item's font
-  EtichetteParole,  // word labels laid out again in the new font
+  EtichetteParole,  // word or sentence labels that the window's ImpostaFont sets
   Nessuno,          // the window has no font command
 };
 
@@ -29,6 +30,8 @@ struct ConfigFinestra {
   QString etichettaErrati = QStringLiteral("Errati  ");
   int orientamentoStampa = 1;  // 1 portrait, 2 landscape
   int pannelli = 2;            // status-bar panels
+  bool scorciatoiaFont = true;  // the font item answers Ctrl+F
+  bool visualNascostoInGriglia = true;  // the show-grid item leaves the menu while the grid is shown
 };
 
 const ConfigFinestra& Configurazione(Finestra f);

@@ -174,12 +174,21 @@ TEST_F(WordBoards, MenusOfTheWordWindows) {
   Scrivi("testiFosku/3/liv1.txt", {"il gatto#0#dorme#1#"});
   auto& w = platform::Instance<Form9>();
   w.Show();
-  EXPECT_EQ(w.mnuUtil->title(), "Utilità");
+  EXPECT_EQ(w.mnuUtil->title(), "Utilità     ");
+  EXPECT_EQ(w.mnuAzzera->text(), "&Azzera conteggio     ");
+  EXPECT_TRUE(w.mnuFont->shortcut().isEmpty());
+  // The level menu stands between the reset command and the return.
+  const auto barra = w.menuBar()->actions();
+  EXPECT_EQ(barra.indexOf(w.mnuLivelli->menuAction()), barra.indexOf(w.mnuAzzera) + 1);
+  EXPECT_EQ(barra.indexOf(w.mnuEsci), barra.indexOf(w.mnuAzzera) + 2);
   EXPECT_EQ(w.mnuVisual->text(), "visualizza");
   EXPECT_EQ(w.mnuStamp->text(), "stampa");
   EXPECT_EQ(w.mnuChiudi->text(), "chiudi griglia");
   EXPECT_EQ(w.mnuLivelli->title(), "&Esercizio     ");
-  for (int i = 1; i <= 5; ++i) EXPECT_EQ(w.mnuliv[static_cast<size_t>(i)]->text(), QStringLiteral("livello %1").arg(i));
+  for (int i = 1; i <= 5; ++i) {
+    EXPECT_EQ(w.mnuliv[static_cast<size_t>(i)]->text(), QStringLiteral("livello %1").arg(i));
+    EXPECT_EQ(w.mnuliv[static_cast<size_t>(i)]->shortcut(), QKeySequence(QStringLiteral("F%1").arg(i)));
+  }
   w.mnuVisual->trigger();
   EXPECT_FALSE(w.mnuLivelli->menuAction()->isVisible());
   w.mnuChiudi->trigger();

@@ -13,11 +13,12 @@ Form9::Form9()
 std::string Form9::FileDelLivello(int livello) { return "\\testifosku\\3\\liv" + std::to_string(livello) + ".txt"; }
 
 void Form9::CaricaFinestra() {
-  mnuLivelli = AggiungiMenuEsercizio(QStringLiteral("&Esercizio     "));
+  mnuLivelli = AggiungiMenuEsercizio(QStringLiteral("&Esercizio     "), mnuEsci);
   auto* gruppo = new QActionGroup(this);
   for (int i = 1; i <= 5; ++i) {
     QAction* a = mnuLivelli->addAction(QStringLiteral("livello %1").arg(i));
     a->setCheckable(true);
+    a->setShortcut(QKeySequence(Qt::Key_F1 + (i - 1)));
     gruppo->addAction(a);
     connect(a, &QAction::triggered, this, [this, i] { mnuliv_Click(i); });
     mnuliv[static_cast<size_t>(i)] = a;

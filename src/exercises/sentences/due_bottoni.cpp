@@ -37,16 +37,10 @@ ConfigTreBottoni Cornice(const ConfigDueBottoni& c) {
 DueBottoni::DueBottoni(Finestra finestra, ConfigDueBottoni config)
     : TreBottoni(finestra, Cornice(config)), due_(std::move(config)) {}
 
-std::vector<std::string> DueBottoni::LeggiLista(const std::string& file) const {
-  auto items = platform::ReadFields(platform::ProgramPath(file));
-  return items ? std::move(*items) : std::vector<std::string>{};  // a missing file is an empty list
-}
-
 void DueBottoni::Riempi(const std::string& file, std::vector<std::string>& lista, int& numero) const {
-  lista.assign(1, std::string());  // row 0 stays empty
-  for (auto& item : LeggiLista(file)) {
-    if (static_cast<int>(lista.size()) > kCapacita) break;  // past the list's capacity
-    lista.push_back(std::move(item));
+  lista = LeggiRighe(file, kCapacita, ModoLettura());
+  for (auto& item : lista) {
+    if (!ItemValido(item)) item.clear();
   }
   numero = static_cast<int>(lista.size()) - 1;
 }

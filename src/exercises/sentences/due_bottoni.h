@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "exercise_window/righe_dati.h"
 #include "exercise_window/trebottoni.h"
 
 struct ConfigDueBottoni {
@@ -38,8 +39,10 @@ class DueBottoni : public TreBottoni {
   void LeggiFosku() override;
 
  protected:
-  // One file's items as this window reads them (by field here; whole lines in Form13).
-  virtual std::vector<std::string> LeggiLista(const std::string& file) const;
+  // How this window reads its files: by field here, whole lines in Form13.
+  virtual Lettura ModoLettura() const { return Lettura::Campi; }
+  // False for an item the window cannot show: it keeps its row, empty, and is never drawn.
+  virtual bool ItemValido(const std::string&) const { return true; }
   std::optional<QString> Estrai() override;
 
  private:

@@ -23,15 +23,6 @@ Form13::Form13()
                                     QStringLiteral("Predicato"), QStringLiteral("Verbali"),
                                     QStringLiteral("nominali")}) {}
 
-std::vector<std::string> Form13::LeggiLista(const std::string& file) const {
-  auto righe = platform::ReadLines(platform::ProgramPath(file));
-  if (!righe) return {};  // a missing file is an empty list
-  for (auto& r : *righe) {
-    if (!DividiFrase(QString::fromStdString(r))) r.clear();  // a line that cannot be shown: an empty row
-  }
-  return std::move(*righe);
-}
-
 void Form13::CreaEtichette() {
   QFont f(NomeFontGruppo());
   f.setPointSize(DimensioneFontGruppo());

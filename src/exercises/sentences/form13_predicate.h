@@ -24,7 +24,8 @@ class Form13 : public DueBottoni {
 
  protected:
   // Whole lines; a line that cannot be split is kept as an empty row.
-  std::vector<std::string> LeggiLista(const std::string& file) const override;
+  Lettura ModoLettura() const override { return Lettura::Righe; }
+  bool ItemValido(const std::string& riga) const override { return DividiFrase(QString::fromStdString(riga)).has_value(); }
   void CreaEtichette() override;
   void SvuotaEtichette() override;
   QString MostraItem(const QString& testo) override;

@@ -44,7 +44,7 @@ void Form15::CaricaFinestra() {
     connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(static_cast<int>(i)); });
     Command1[i] = b;
   }
-  LeggiFrasi(platform::ProgramPath(kFile));
+  LeggiFrasi(kFile);
 }
 
 void Form15::ImpostaGriglia() {

@@ -1,5 +1,6 @@
 #include "exercises/sentences/form19_fitting_verb.h"
 
+#include "exercise_window/righe_dati.h"
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
 #include "platform/paths.h"
@@ -50,15 +51,8 @@ Form19::Form19()
                   3}) {}
 
 void Form19::LeggiFosku() {
-  Frasi.assign(1, std::string());  // row 0 stays empty
-  NumeroFrasi = 0;
-  const auto righe = platform::ReadLines(platform::ProgramPath(kFile));
-  if (!righe) return;  // a missing file has no sentence
-  for (const auto& r : *righe) {
-    if (NumeroFrasi >= kCapacita) break;  // past the file's capacity
-    Frasi.push_back(r);
-    ++NumeroFrasi;
-  }
+  Frasi = LeggiRighe(kFile, kCapacita);
+  NumeroFrasi = static_cast<int>(Frasi.size()) - 1;
 }
 
 std::optional<QString> Form19::Estrai() {

@@ -27,7 +27,7 @@ void Form9::CaricaFinestra() {
 
   Livello = 1;
   PercorsoFrasi = platform::ProgramPath(FileDelLivello(1));
-  LeggiFrasi(PercorsoFrasi);
+  LeggiFrasi(FileDelLivello(1));
 }
 
 void Form9::ImpostaGriglia() {
@@ -73,7 +73,7 @@ void Form9::mnuliv_Click(int Index) {
   mnuliv[static_cast<size_t>(Index)]->setChecked(true);
   Livello = Index;
   PercorsoFrasi = platform::ProgramPath(FileDelLivello(Index));
-  LeggiFrasi(PercorsoFrasi);
+  LeggiFrasi(FileDelLivello(Index));
   MostraAvanti(false);
   GeneraFrase();
 }

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "exercise_window/righe_dati.h"
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
 #include "exercise_window/contatori.h"
@@ -186,15 +187,11 @@ void TavolaCoppie::Form_Unloaded() {
 }
 
 void TavolaCoppie::LeggiLista() {
-  Frasi.assign(1, std::string());  // row 0 stays empty
-  NumeroFrasi = 0;
-  const auto righe = platform::ReadLines(platform::ProgramPath(tavola_.file));
-  if (!righe) return;  // a missing file has no pair
-  for (const auto& r : *righe) {
-    if (NumeroFrasi >= kCapacita) break;  // past the list's capacity
+  Frasi = LeggiRighe(tavola_.file, kCapacita);
+  NumeroFrasi = static_cast<int>(Frasi.size()) - 1;
+  for (auto& r : Frasi) {
     // A line that cannot make a pair takes its row, empty, and is never drawn.
-    Frasi.push_back(DividiCoppia(r) ? r : std::string());
-    ++NumeroFrasi;
+    if (!DividiCoppia(r)) r.clear();
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 
+#include "exercise_window/righe_dati.h"
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
 #include "exercise_window/contatori.h"
@@ -103,15 +104,12 @@ void TavolaParole::Form_Activate() {
   GeneraFrase();
 }
 
-void TavolaParole::LeggiFrasi(const std::string& percorso) {
-  Frasi.assign(1, std::string());
-  NumeroFrasi = 0;
-  const auto righe = platform::ReadLines(percorso);
-  if (!righe) return;  // a missing file has no sentence
-  for (const auto& r : *righe) {
-    if (NumeroFrasi >= kCapacita) break;  // past the file's capacity
-    ++NumeroFrasi;
-    Frasi.push_back(Rifinito(QString::fromStdString(r)).isEmpty() ? std::string() : r);
+void TavolaParole::LeggiFrasi(const std::string& file) {
+  Frasi = LeggiRighe(file, kCapacita);
+  NumeroFrasi = static_cast<int>(Frasi.size()) - 1;
+  // A line of blanks takes its row but holds no sentence.
+  for (auto& r : Frasi) {
+    if (Rifinito(QString::fromStdString(r)).isEmpty()) r.clear();
   }
 }
 

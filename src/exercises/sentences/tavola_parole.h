@@ -50,7 +50,8 @@ class TavolaParole : public ExerciseWindow {
   std::vector<std::string> Frasi;
   int NumeroFrasi = 0;
 
-  void LeggiFrasi(const std::string& percorso);
+  // Reads a sentence file of the program's folder ("\\testifosku\\3\\liv1.txt").
+  void LeggiFrasi(const std::string& file);
   void GeneraFrase();
   void ImpostaFont();
   void StatusBar1_PanelClick(int Panel);

@@ -1,5 +1,6 @@
 #include "exercises/verbs/form18_complete_sentence.h"
 
+#include "exercise_window/righe_dati.h"
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
 #include "exercise_window/trebottoni.h"
@@ -41,16 +42,7 @@ Form18::Form18()
 std::string Form18::FileDelTempo(int Tempo) { return "\\testiFosku\\8\\" + std::to_string(Tempo) + ".txt"; }
 
 void Form18::LeggiFosku() {
-  for (int t = 0; t < kTempi; ++t) {
-    auto& frasi = FrasiTempo[static_cast<size_t>(t)];
-    frasi.assign(1, std::string());  // row 0 stays empty
-    const auto righe = platform::ReadLines(platform::ProgramPath(FileDelTempo(t)));
-    if (!righe) continue;  // a missing file has no sentence
-    for (const auto& r : *righe) {
-      if (static_cast<int>(frasi.size()) > kCapacita) break;  // past the file's capacity
-      frasi.push_back(r);
-    }
-  }
+  for (int t = 0; t < kTempi; ++t) FrasiTempo[static_cast<size_t>(t)] = LeggiRighe(FileDelTempo(t), kCapacita);
 }
 
 std::optional<QString> Form18::Estrai() {

@@ -1,5 +1,6 @@
 #include "exercises/verbs/radici_infinito.h"
 
+#include "exercise_window/righe_dati.h"
 #include "conjugation/modulo_fosku.h"
 #include "exercise_window/trebottoni.h"
 #include "platform/paths.h"
@@ -12,16 +13,7 @@ bool Vuota(const std::string& s) { return s.find_first_not_of(" \t") == std::str
 
 Liste Leggi() {
   Liste liste;
-  for (size_t c = 0; c < 3; ++c) {
-    auto& lista = liste[c];
-    lista.assign(1, std::string());  // row 0 stays empty
-    const auto items = platform::ReadFields(platform::ProgramPath(kFile[c]));
-    if (!items) continue;
-    for (const auto& item : *items) {
-      if (static_cast<int>(lista.size()) > kCapacita) break;
-      lista.push_back(item);
-    }
-  }
+  for (size_t c = 0; c < 3; ++c) liste[c] = LeggiRighe(kFile[c], kCapacita, Lettura::Campi);
   return liste;
 }
 

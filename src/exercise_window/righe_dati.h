@@ -1,0 +1,15 @@
+// The exercises' own data files: one item a row, read into rows 1 .. n of a list whose row 0
+// stays empty, as the windows number their items.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class Lettura {
+  Righe,  // whole lines, blanks and commas included
+  Campi,  // comma-separated fields
+};
+
+// Reads a file of the program's folder ("\\testiFosku\\6\\corrette.txt"). A missing or unreadable
+// file gives no rows; items past `capacita` are left out.
+std::vector<std::string> LeggiRighe(const std::string& file, int capacita, Lettura lettura = Lettura::Righe);

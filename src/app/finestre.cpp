@@ -10,6 +10,7 @@
 #include "exercises/sentences/form9_recognise_verb.h"
 #include "exercises/verbs/form11_classification.h"
 #include "exercises/sentences/tavola_coppie.h"
+#include "exercises/verbs/form10_complete_tables.h"
 #include "exercises/verbs/form1_infinitive_conjugation.h"
 #include "exercises/verbs/form18_complete_sentence.h"
 #include "exercises/verbs/form2_root_ending.h"
@@ -17,6 +18,7 @@
 #include "exercises/verbs/form5_form_conjugation.h"
 #include "exercises/verbs/form6_find_infinitive.h"
 #include "exercises/verbs/form7_mood.h"
+#include "exercises/verbs/form8_mixed_tables.h"
 #include "tables/form3_conjugation_tables.h"
 
 namespace Module1 {
@@ -32,6 +34,8 @@ void RegistraFinestre() {
   FormMenu::RegistraFinestra(8, [] { return &platform::Instance<Form9>(); });
   FormMenu::RegistraFinestra(9, [] { return &platform::Instance<Form15>(); });
   FormMenu::RegistraFinestra(11, [] { return &platform::Instance<Form11>(); });
+  FormMenu::RegistraFinestra(7, [] { return &platform::Instance<Form8>(); });
+  FormMenu::RegistraFinestra(10, [] { return &platform::Instance<Form10>(); });
   FormMenu::RegistraFinestra(12, [] { return &platform::Instance<Form12>(); });
   FormMenu::RegistraFinestra(13, [] { return &platform::Instance<Form13>(); });
   FormMenu::RegistraFinestra(14, [] { return &platform::Instance<Form14>(); });

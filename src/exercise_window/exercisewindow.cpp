@@ -132,11 +132,41 @@ int ExerciseWindow::AggiungiRiga(const QString& testo) {
   return riga;
 }
 
-QMenu* ExerciseWindow::AggiungiMenuEsercizio(const QString& titolo, QAction* prima) {
+QMenu* ExerciseWindow::AggiungiMenuEsercizio(const QString& titolo, QAction* prima, bool conGriglia) {
   auto* menu = new QMenu(titolo, menuBar());  // goes with the menu bar at unload
   menuBar()->insertMenu(prima != nullptr ? prima : mnuAzzera, menu);
-  menuEsercizio_.push_back(menu->menuAction());
+  if (conGriglia) menuEsercizio_.push_back(menu->menuAction());
   return menu;
+}
+
+ExerciseWindow::MenuScelte ExerciseWindow::AggiungiMenuScelte(const QString& titolo,
+                                                             const std::vector<QString>& didascalie, int primo,
+                                                             int spuntata, std::function<void(int)> scelta) {
+  MenuScelte m;
+  // The levels and classes of the tables stay on the menu bar while the grid is on show.
+  m.menu = AggiungiMenuEsercizio(titolo, nullptr, false);
+  m.voci.assign(static_cast<size_t>(primo), nullptr);
+  for (size_t k = 0; k < didascalie.size(); ++k) {
+    const int indice = primo + static_cast<int>(k);
+    QAction* a = m.menu->addAction(didascalie[k]);
+    a->setCheckable(true);
+    a->setChecked(indice == spuntata);
+    m.voci.push_back(a);
+  }
+  const std::vector<QAction*> voci = m.voci;
+  for (int indice = primo; indice < static_cast<int>(voci.size()); ++indice) {
+    connect(voci[static_cast<size_t>(indice)], &QAction::triggered, this, [voci, indice, scelta] {
+      Spunta(voci, indice);
+      if (scelta) scelta(indice);
+    });
+  }
+  return m;
+}
+
+void ExerciseWindow::Spunta(const std::vector<QAction*>& voci, int indice) {
+  for (size_t k = 0; k < voci.size(); ++k) {
+    if (voci[k] != nullptr) voci[k]->setChecked(static_cast<int>(k) == indice);
+  }
 }
 
 void ExerciseWindow::CentraEtichetta(QLabel* etichetta, QWidget* riquadro) {

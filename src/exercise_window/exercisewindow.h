@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <functional>
 #include <vector>
 
 #include "exercise_window/tabella_finestre.h"
@@ -66,8 +67,20 @@ class ExerciseWindow : public platform::Form {
   int AggiungiRiga(const QString& testo);
   // Adds a menu of the window's own (levels, classes) to the menu bar before the reset command
   // (or before `prima`); while the results grid is on show it is hidden with the other commands
-  // that act on the item.
-  QMenu* AggiungiMenuEsercizio(const QString& titolo, QAction* prima = nullptr);
+  // that act on the item, unless `conGriglia` is false.
+  QMenu* AggiungiMenuEsercizio(const QString& titolo, QAction* prima = nullptr, bool conGriglia = true);
+  // A menu of choices of the window's own (levels, classes), placed before the reset item. Its
+  // items carry the indexes primo, primo + 1, ...; item `spuntata` carries the check mark. A
+  // click moves the check mark to the item and calls `scelta` with the item's index. The menu
+  // stays on show with the grid.
+  struct MenuScelte {
+    QMenu* menu = nullptr;
+    std::vector<QAction*> voci;  // by index; nullptr below primo
+  };
+  MenuScelte AggiungiMenuScelte(const QString& titolo, const std::vector<QString>& didascalie, int primo,
+                                int spuntata, std::function<void(int)> scelta);
+  // Puts the check mark of a menu of choices on item `indice` alone.
+  static void Spunta(const std::vector<QAction*>& voci, int indice);
   // Puts a label, sized to its text, in the middle of the box that holds it.
   static void CentraEtichetta(QLabel* etichetta, QWidget* riquadro);
 

@@ -4,14 +4,15 @@
 
 #include <QString>
 
-enum class Finestra { Form1, Form2, Form4, Form5, Form6, Form7, Form9, Form11, Form12, Form13, Form14, Form15, Form16,
-                      Form17, Form18, Form19, Form20 };
+enum class Finestra { Form1, Form2, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form12, Form13, Form14,
+                      Form15, Form16, Form17, Form18, Form19, Form20 };
 
 // How the font command follows up the dialog.
 enum class TipoFont {
   BottoniRisposta,  // a row of answer buttons fitted to a probe text
   CaselleRisposta,  // answer boxes that take the item's font
   EtichetteParole,  // word or sentence labels that the window's ImpostaFont sets
+  Tabelle,          // every cell and form of the drag-and-drop tables takes the font
   Nessuno,          // the window has no font command
 };
 

@@ -1,6 +1,7 @@
 #include "services/fontfit.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
 
 #include "platform/twips.h"
 
@@ -23,6 +24,35 @@ int FitPointSize(const QString& face, const QString& probe, double widthTwips, i
     width = wider;
   }
   return size;
+}
+
+namespace {
+
+bool Fits(const QString& face, int size, const QStringList& texts, double widthTwips, double heightTwips) {
+  QFont f(face);
+  f.setPointSize(size);
+  if (QFontMetricsF(f).height() * platform::TwipsPerPixelY() > heightTwips) return false;
+  for (const QString& t : texts) {
+    if (TextWidthTwips(f, t) > widthTwips) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int LargestFittingSize(const QString& face, const QStringList& texts, double widthTwips, double heightTwips,
+                       int maxPoints) {
+  if (maxPoints <= 1 || Fits(face, maxPoints, texts, widthTwips, heightTwips)) return std::max(maxPoints, 1);
+  int lo = 1, hi = maxPoints;  // hi never fits; lo is the answer when nothing above it fits
+  while (hi - lo > 1) {
+    const int mid = lo + (hi - lo) / 2;
+    if (Fits(face, mid, texts, widthTwips, heightTwips)) {
+      lo = mid;
+    } else {
+      hi = mid;
+    }
+  }
+  return lo;
 }
 
 }  // namespace FontFit

@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace FontFit {
 
@@ -11,6 +12,12 @@ namespace FontFit {
 // more point no longer widens the text, so an empty text or a zero width never loops.
 int FitPointSize(const QString& face, const QString& probe, double widthTwips, int startPoints = 12,
                  int capPoints = 400);
+
+// The largest size, from 1 to `maxPoints`, at which every text in `face` is at most `widthTwips`
+// wide and a line of text at most `heightTwips` high; 1 when not even that size fits. A binary
+// search: a handful of measures whatever the sizes.
+int LargestFittingSize(const QString& face, const QStringList& texts, double widthTwips, double heightTwips,
+                       int maxPoints);
 
 // The width of a text in a font, in twips (what an auto-sizing label's width would be).
 double TextWidthTwips(const QFont& font, const QString& text);

@@ -213,7 +213,7 @@ TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
     messaggi << t;
     return platform::vbOK;
   });
-  const std::set<int> costruite = {0, 1, 2, 3, 4, 5, 6, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+  const std::set<int> costruite = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
   Menu().Show();
   for (int i = 0; i < 20; ++i) {
     EXPECT_EQ(Menu().Command1[static_cast<size_t>(i)]->isEnabled(), costruite.count(i) == 1) << i;

@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr const char* kTipoTrascinamento = "application/x-fosku-frase";
 // A sentence too long for its box at the chosen size is shown smaller, down to this size.
 constexpr int kPuntiMinimi = 8;
 
@@ -42,65 +41,6 @@ std::optional<CoppiaFrasi> DividiCoppia(const std::string& testo) {
   CoppiaFrasi c{riga.left(p), riga.mid(p + 1)};
   if (c.frase0.trimmed().isEmpty() || c.frase1.trimmed().isEmpty()) return std::nullopt;
   return c;
-}
-
-// ---- the sentence that can be dragged and the box that takes it
-
-FraseTrascinabile::FraseTrascinabile(int indice, QWidget* parent) : QLabel(parent), indice_(indice) {
-  setCursor(Qt::OpenHandCursor);
-}
-
-void FraseTrascinabile::mousePressEvent(QMouseEvent* e) {
-  if (e->button() != Qt::LeftButton || !isEnabled() || text().isEmpty()) {
-    QLabel::mousePressEvent(e);
-    return;
-  }
-  auto* dati = new QMimeData;
-  dati->setData(QString::fromLatin1(kTipoTrascinamento), QByteArray::number(indice_));
-  auto* drag = new QDrag(this);
-  drag->setMimeData(dati);
-  drag->setPixmap(grab());  // the sentence itself travels under the pointer
-  drag->setHotSpot(e->position().toPoint());
-  drag->exec(Qt::MoveAction);
-}
-
-RiquadroFrase::RiquadroFrase(int indice, Rilascio rilascio, QWidget* parent)
-    : QLabel(parent), indice_(indice), rilascio_(std::move(rilascio)) {
-  setAcceptDrops(true);
-}
-
-const FraseTrascinabile* RiquadroFrase::Sorgente(const QDropEvent* e) const {
-  if (!e->mimeData()->hasFormat(QString::fromLatin1(kTipoTrascinamento))) return nullptr;
-  const auto* frase = qobject_cast<const FraseTrascinabile*>(e->source());
-  // Only a sentence of this board counts.
-  if (frase == nullptr || frase->window() != window()) return nullptr;
-  return frase;
-}
-
-void RiquadroFrase::dragEnterEvent(QDragEnterEvent* e) {
-  if (Sorgente(e) != nullptr) {
-    e->acceptProposedAction();
-  } else {
-    e->ignore();
-  }
-}
-
-void RiquadroFrase::dragMoveEvent(QDragMoveEvent* e) {
-  if (Sorgente(e) != nullptr) {
-    e->acceptProposedAction();
-  } else {
-    e->ignore();
-  }
-}
-
-void RiquadroFrase::dropEvent(QDropEvent* e) {
-  const FraseTrascinabile* frase = Sorgente(e);
-  if (frase == nullptr) {
-    e->ignore();
-    return;
-  }
-  e->acceptProposedAction();
-  if (rilascio_) rilascio_(indice_, frase->Indice());
 }
 
 // ---- the board
@@ -136,13 +76,13 @@ void TavolaCoppie::Form_Load() {
     Label6[k] = didascalia;
 
     auto* riquadro =
-        AddControl(new RiquadroFrase(
-                       i, [this](int riquadro, int frase) { Label4_DragDrop(riquadro, frase); }, Surface()),
-                   box[k], 720, 3495, 900);
+        AddControl(new EtichettaBersaglio(i, Surface()), box[k], 720, 3495, 900);
+    connect(riquadro, &EtichettaBersaglio::Rilasciata, this,
+            [this](int r, int frase) { Label4_DragDrop(r, frase); });
     platform::SetBackColor(riquadro, sfondiBox[k]);
     Label4[k] = riquadro;
 
-    auto* frase = AddControl(new FraseTrascinabile(i, Surface()), colonne[k], 2580, 3495, 900);
+    auto* frase = AddControl(new EtichettaTrascinabile(i, Surface()), colonne[k], 2580, 3495, 900);
     platform::SetBackColor(frase, platform::colours::Bianco);
     Label3[k] = frase;
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "exercise_window/exercisewindow.h"
+#include "exercise_window/trascinamento.h"
 
 // A line of a pair file taken apart at its first "#": the sentence for box 0 before it, the
 // sentence for box 1 after it (a further "#" belongs to that sentence). Nothing is trimmed.
@@ -35,40 +36,6 @@ struct ConfigTavola {
   std::uint32_t sfondoBox0;
   std::uint32_t sfondoBox1;
   std::uint32_t sfondoAvanti;  // next-item button
-};
-
-// A sentence the pupil can drag: pressing the mouse on it starts the drag.
-class FraseTrascinabile : public QLabel {
-  Q_OBJECT
-
- public:
-  FraseTrascinabile(int indice, QWidget* parent);
-  int Indice() const { return indice_; }
-
- protected:
-  void mousePressEvent(QMouseEvent* e) override;
-
- private:
-  int indice_;
-};
-
-// A box that takes a dropped sentence and hands (box index, sentence index) on.
-class RiquadroFrase : public QLabel {
-  Q_OBJECT
-
- public:
-  using Rilascio = std::function<void(int riquadro, int frase)>;
-  RiquadroFrase(int indice, Rilascio rilascio, QWidget* parent);
-
- protected:
-  void dragEnterEvent(QDragEnterEvent* e) override;
-  void dragMoveEvent(QDragMoveEvent* e) override;
-  void dropEvent(QDropEvent* e) override;
-
- private:
-  const FraseTrascinabile* Sorgente(const QDropEvent* e) const;
-  int indice_;
-  Rilascio rilascio_;
 };
 
 class TavolaCoppie : public ExerciseWindow {

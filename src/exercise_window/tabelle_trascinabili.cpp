@@ -11,6 +11,19 @@
 #include "services/fontfit.h"
 #include "services/modulocolorisuoni.h"
 
+std::vector<QRectF> DisposizioneTabelle::Caselle(int n, int colonne, bool lungoLeColonne, double top, double passo,
+                                                 double larghezza, double altezza) {
+  constexpr double kMargine = 120;
+  const int righe = (n + colonne - 1) / colonne;
+  std::vector<QRectF> caselle;
+  for (int i = 0; i < n; ++i) {
+    const int colonna = lungoLeColonne ? i / righe : i % colonne;
+    const int riga = lungoLeColonne ? i % righe : i / colonne;
+    caselle.emplace_back(kMargine + colonna * (larghezza + kMargine), top + riga * passo, larghezza, altezza);
+  }
+  return caselle;
+}
+
 namespace {
 
 constexpr const char* kOccupata = "occupata";

@@ -20,6 +20,11 @@ struct DisposizioneTabelle {
   std::vector<QRectF> celle;  // Label1, one per cell
   std::vector<QRectF> posti;  // Shape1, as many as the cells
   QRectF avanti;
+
+  // `n` boxes of one size in `colonne` columns 120 twips apart, rows `passo` apart from `top`;
+  // numbered down each column (the tables' cells, one row a person) or across each row.
+  static std::vector<QRectF> Caselle(int n, int colonne, bool lungoLeColonne, double top, double passo,
+                                     double larghezza, double altezza);
 };
 
 struct ConfigTabelle {

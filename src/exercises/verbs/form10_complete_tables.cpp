@@ -28,15 +28,8 @@ DisposizioneTabelle Disposizione() {
   DisposizioneTabelle d;
   d.larghezza = 15360;
   d.altezza = 10560;
-  const double margine = 120, larghezza = 3690, altezza = 540;
-  for (int i = 0; i < 24; ++i) {
-    const double left = margine + (i / 6) * (larghezza + margine);
-    d.celle.emplace_back(left, 960 + (i % 6) * 600, larghezza, altezza);
-  }
-  for (int k = 0; k < 24; ++k) {
-    const double left = margine + (k % 4) * (larghezza + margine);
-    d.posti.emplace_back(left, 4920 + (k / 4) * 600, larghezza, altezza);
-  }
+  d.celle = DisposizioneTabelle::Caselle(24, 4, true, 960, 600, 3690, 540);
+  d.posti = DisposizioneTabelle::Caselle(24, 4, false, 4920, 600, 3690, 540);
   d.avanti = QRectF(6720, 8880, 1920, 900);
   return d;
 }

@@ -17,15 +17,8 @@ DisposizioneTabelle Disposizione() {
   DisposizioneTabelle d;
   d.larghezza = 15360;
   d.altezza = 10560;
-  const double margine = 120, larghezza = 7500, altezza = 600;
-  for (int i = 0; i < 12; ++i) {
-    const double left = margine + (i / 6) * (larghezza + margine);
-    d.celle.emplace_back(left, 120 + (i % 6) * 660, larghezza, altezza);
-  }
-  for (int k = 0; k < 12; ++k) {
-    const double left = margine + (k % 2) * (larghezza + margine);
-    d.posti.emplace_back(left, 4320 + (k / 2) * 840, larghezza, altezza);
-  }
+  d.celle = DisposizioneTabelle::Caselle(12, 2, true, 120, 660, 7500, 600);
+  d.posti = DisposizioneTabelle::Caselle(12, 2, false, 4320, 840, 7500, 600);
   d.avanti = QRectF(6720, 9480, 1920, 900);
   return d;
 }

@@ -1,5 +1,6 @@
 #include "exercise_window/exercisewindow.h"
 
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <cmath>
@@ -101,14 +102,14 @@ void ExerciseWindow::PosizionaGriglia() {
 }
 
 void ExerciseWindow::ImpostaColonne(const std::vector<int>& fattori, const std::vector<QString>& intestazioni,
-                                    const std::vector<int>& centrate) {
+                                    const std::vector<int>& centrate, int colonnaTesto) {
   PosizionaGriglia();
   const int colonne = static_cast<int>(fattori.size());
   Griglia->SetCols(colonne);
   const long u = platform::RoundHalfEven(Width()) / 36;
   for (int k = 0; k < colonne; ++k) {
     Griglia->SetColWidth(k, static_cast<int>(fattori[static_cast<size_t>(k)] * u));
-    if (k != 1) Griglia->SetColAlignment(k, platform::flexAlignCenterCenter);
+    if (k != colonnaTesto) Griglia->SetColAlignment(k, platform::flexAlignCenterCenter);
   }
   Griglia->SetRows(1);
   Griglia->SetRow(0);
@@ -141,7 +142,8 @@ QMenu* ExerciseWindow::AggiungiMenuEsercizio(const QString& titolo, QAction* pri
 
 ExerciseWindow::MenuScelte ExerciseWindow::AggiungiMenuScelte(const QString& titolo,
                                                              const std::vector<QString>& didascalie, int primo,
-                                                             int spuntata, std::function<void(int)> scelta) {
+                                                             int spuntata, std::function<void(int)> scelta,
+                                                             bool tasti, Qt::KeyboardModifiers modificatori) {
   MenuScelte m;
   // The levels and classes of the tables stay on the menu bar while the grid is on show.
   m.menu = AggiungiMenuEsercizio(titolo, nullptr, false);
@@ -151,6 +153,7 @@ ExerciseWindow::MenuScelte ExerciseWindow::AggiungiMenuScelte(const QString& tit
     QAction* a = m.menu->addAction(didascalie[k]);
     a->setCheckable(true);
     a->setChecked(indice == spuntata);
+    if (tasti) a->setShortcut(QKeyCombination(modificatori, static_cast<Qt::Key>(Qt::Key_F1 + static_cast<int>(k))));
     m.voci.push_back(a);
   }
   const std::vector<QAction*> voci = m.voci;
@@ -250,6 +253,19 @@ void ExerciseWindow::SegnalaFileMancanti(const std::vector<std::string>& files) 
                        .arg(nomi.size() == 1 ? QStringLiteral("il file") : QStringLiteral("ognuno dei file"),
                             nomi.join(QStringLiteral("\", \""))),
                    platform::vbCritical);
+}
+
+bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* tasto = static_cast<QKeyEvent*>(event);
+    const QKeySequence sequenza(tasto->keyCombination());
+    std::vector<QAction*> azioni = {mnuVisual, mnuStamp, mnuChiudi, mnuFont};
+    for (QAction* a : azioni) {
+      // Left unaccepted, the override lets the menu's shortcut run instead of the box's own key.
+      if (a != nullptr && a->isVisible() && a->isEnabled() && a->shortcut() == sequenza) return true;
+    }
+  }
+  return platform::Form::eventFilter(watched, event);
 }
 
 void ExerciseWindow::Form_Resize() {

@@ -59,10 +59,10 @@ class ExerciseWindow : public platform::Form {
   // Hides the grid and lays it over the whole window.
   void PosizionaGriglia();
   // Lays the results grid out afresh: hidden over the window, one width factor per column in
-  // 36ths of the window's width, every column but the item's centred, the header row alone with
+  // 36ths of the window's width, every column but the item's (`colonnaTesto`) centred, the header row alone with
   // its texts from column 1 on (the header cells listed in `centrate` centred too).
   void ImpostaColonne(const std::vector<int>& fattori, const std::vector<QString>& intestazioni,
-                      const std::vector<int>& centrate = {});
+                      const std::vector<int>& centrate = {}, int colonnaTesto = 1);
   // Adds the grid row of a new item (its number and text) and makes it the current row.
   int AggiungiRiga(const QString& testo);
   // Adds a menu of the window's own (levels, classes) to the menu bar before the reset command
@@ -77,8 +77,10 @@ class ExerciseWindow : public platform::Form {
     QMenu* menu = nullptr;
     std::vector<QAction*> voci;  // by index; nullptr below primo
   };
+  // With `tasti`, the items answer F1, F2, ... (with `modificatori` held).
   MenuScelte AggiungiMenuScelte(const QString& titolo, const std::vector<QString>& didascalie, int primo,
-                                int spuntata, std::function<void(int)> scelta);
+                                int spuntata, std::function<void(int)> scelta, bool tasti = false,
+                                Qt::KeyboardModifiers modificatori = Qt::NoModifier);
   // Puts the check mark of a menu of choices on item `indice` alone.
   static void Spunta(const std::vector<QAction*>& voci, int indice);
   // Puts a label, sized to its text, in the middle of the box that holds it.
@@ -95,6 +97,9 @@ class ExerciseWindow : public platform::Form {
 
   void Form_Resize() override;
   void Form_Unloaded() override;
+  // The menu's shortcuts (Ctrl+V, Ctrl+S, Ctrl+C ...) work while an answer box has the focus,
+  // as the menus come first on the original platform; the window filters its boxes' events.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   std::vector<QAction*> VociEsercizio() const;

@@ -26,11 +26,14 @@ std::map<Finestra, ConfigFinestra> Tabella() {
   t[Finestra::Form19] = Riga("Scegli il verbo adatto", 2);
   t[Finestra::Form11] = Riga("Catalogare i fosku", 4);
   t[Finestra::Form11].tipoFont = TipoFont::Nessuno;
+  t[Finestra::Form11].didascaliaAzzera = QStringLiteral("&Azzera conteggio ");
+  t[Finestra::Form11].orientamentoStampa = 2;  // seven columns: landscape
   t[Finestra::Form13] = Riga("Predicato verbale e predicato nominale", 3);
   t[Finestra::Form8] = Riga("Tabelle mescolate", 3);
   t[Finestra::Form8].tipoFont = TipoFont::Tabelle;
   t[Finestra::Form10] = Riga("Completa le tabelle", 5);
   t[Finestra::Form10].tipoFont = TipoFont::Tabelle;
+  t[Finestra::Form8].didascaliaAzzera = t[Finestra::Form10].didascaliaAzzera = QStringLiteral("&Azzera conteggio ");
   for (auto [f, titolo, gruppo] : {std::tuple{Finestra::Form2, "Radice e desinenza (fosku all'infinito)", 2},
                                    std::tuple{Finestra::Form6, "Risalire all'infinito dei fosku", 2},
                                    std::tuple{Finestra::Form18, "Completa la frase", 3}}) {

@@ -181,11 +181,28 @@ void TabelleTrascinabili::AdattaCaratteri() {
   const QFont f(nome, dimensione);
   for (QLabel* c : Label1) c->setFont(f);
   for (QLabel* l : Label3) l->setFont(f);
+  Label1[0]->setFont(ConStile(f));  // the styles chosen in the dialog stay on the first cell alone
+}
+
+QFont TabelleTrascinabili::ConStile(QFont f) const {
+  f.setBold(grassetto_);
+  f.setItalic(corsivo_);
+  f.setUnderline(sottolineato_);
+  return f;
+}
+
+void TabelleTrascinabili::DopoFont() {
+  const QFont scelto = Label1[0]->font();
+  grassetto_ = scelto.bold();
+  corsivo_ = scelto.italic();
+  sottolineato_ = scelto.underline();
+  AdattaCaratteri();
 }
 
 QWidget* TabelleTrascinabili::EtichettaFont() {
   if (Label1.empty()) return nullptr;
-  Label1[0]->setFont(QFont(NomeFontGruppo(), DimensioneFontGruppo()));
+  // The dialog starts from the group's font as set, not from a size shrunk to fit the cells.
+  Label1[0]->setFont(ConStile(QFont(NomeFontGruppo(), DimensioneFontGruppo())));
   return Label1[0];
 }
 

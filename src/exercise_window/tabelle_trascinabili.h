@@ -88,11 +88,13 @@ class TabelleTrascinabili : public ExerciseWindow {
   void Form_Unloaded() override;
   // The dialog edits the first cell's font, starting from the group's font.
   QWidget* EtichettaFont() override;
-  void DopoFont() override { AdattaCaratteri(); }
+  void DopoFont() override;
   void Ridisponi() override;
 
  private:
+  QFont ConStile(QFont f) const;
   ConfigTabelle tab_;
+  bool grassetto_ = false, corsivo_ = false, sottolineato_ = false;  // the first cell's styles
   std::vector<int> posto_;
   std::vector<QString> testiCelle_;
   int rigaItem_ = 0;

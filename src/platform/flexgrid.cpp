@@ -63,7 +63,8 @@ void FlexGrid::SetColWidth(int k, int twips) {
 void FlexGrid::SetColAlignment(int k, int code) {
   if (k < 0 || k >= columnCount()) return;
   alignments_[static_cast<size_t>(k)] = code;
-  for (int r = 0; r < rowCount(); ++r) Item(r, k)->setTextAlignment(ToQt(code));
+  // The header row keeps its own alignment; its cells are aligned one by one.
+  for (int r = 1; r < rowCount(); ++r) Item(r, k)->setTextAlignment(ToQt(code));
 }
 
 QTableWidgetItem* FlexGrid::Item(int r, int k) {
@@ -71,7 +72,7 @@ QTableWidgetItem* FlexGrid::Item(int r, int k) {
   if (it == nullptr) {
     it = new QTableWidgetItem();
     setItem(r, k, it);
-    it->setTextAlignment(ToQt(alignments_[static_cast<size_t>(k)]));
+    it->setTextAlignment(ToQt(r == 0 ? 0 : alignments_[static_cast<size_t>(k)]));
     if (r == 0 || k == 0) it->setBackground(kFixed);  // the header row and the number column
   }
   return it;

@@ -18,6 +18,8 @@
 #include "platform/textfile.h"
 #include "platform/twips.h"
 #include "support/exercise_fixture.h"
+#include "platform/printer.h"
+#include "support/recording_surface.h"
 #include "support/temp_dirs.h"
 
 namespace {
@@ -259,7 +261,24 @@ TEST_F(Classify, OpeningState) {
   // The menu bar: no font command, the two menus of the window before the reset.
   QStringList barra;
   for (QAction* a : w.menuBar()->actions()) barra << a->text();
-  EXPECT_EQ(barra, QStringList({"&Utilità", "Modi - &Tempi", "Declinazioni", "&Azzera conteggio", "Torna al &menù"}));
+  EXPECT_EQ(barra, QStringList({"&Utilità", "Modi - &Tempi", "Declinazioni", "&Azzera conteggio ", "Torna al &menù"}));
+  for (int i = 1; i <= 7; ++i) {
+    EXPECT_EQ(w.mnulivello[static_cast<size_t>(i)]->shortcut(), QKeySequence(QStringLiteral("F%1").arg(i)));
+  }
+  for (int i = 0; i <= 5; ++i) {
+    EXPECT_EQ(w.mnud[static_cast<size_t>(i)]->shortcut(), QKeySequence(QStringLiteral("Ctrl+F%1").arg(i + 1)));
+  }
+  // Seven columns are printed across the page.
+  QStringList chiamate;
+  platform::SetPrinterFactory([&] {
+    auto s = std::make_unique<testsupport::RecordingSurface>();
+    s->keepCalls = &chiamate;
+    return s;
+  });
+  platform::SetMsgBoxHandler([](const QString&, int) { return platform::vbYes; });
+  w.mnuStamp->trigger();
+  platform::SetPrinterFactory({});
+  EXPECT_TRUE(chiamate.contains("orientation 2"));
   EXPECT_EQ(w.mnuFont, nullptr);
   for (QAction* a : w.mnuUtil->actions()) EXPECT_NE(a->text(), "Font");
   QStringList livelli, classi;

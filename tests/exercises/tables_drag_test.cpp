@@ -935,3 +935,48 @@ TEST(LargestFittingSize, TheLargestSizeUpToTheLimitAtWhichEveryTextFits) {
     EXPECT_GT(altezza(s + 1), c.altezza);
   }
 }
+
+TEST_F(TablesDrag, MenuKeysAndTheResetCaption) {
+  auto& f8 = F8();
+  f8.Show();
+  EXPECT_EQ(f8.mnuAzzera->text(), "&Azzera conteggio ");
+  for (int i = 1; i <= 3; ++i) {
+    EXPECT_EQ(f8.mnulivello[static_cast<size_t>(i)]->shortcut(), QKeySequence(QStringLiteral("F%1").arg(i)));
+  }
+  f8.Unload();
+  auto& f10 = F10();
+  f10.Show();
+  EXPECT_EQ(f10.mnuAzzera->text(), "&Azzera conteggio ");
+  for (int i = 1; i <= 5; ++i) {
+    EXPECT_EQ(f10.mnulivello[static_cast<size_t>(i)]->shortcut(), QKeySequence(QStringLiteral("F%1").arg(i)));
+    EXPECT_EQ(f10.mnud[static_cast<size_t>(i - 1)]->shortcut(), QKeySequence(QStringLiteral("Ctrl+F%1").arg(i)));
+  }
+}
+
+TEST_F(TablesDrag, TheDialogsStylesStayOnTheFirstCell) {
+  auto& w = F10();
+  w.Show();
+  CommDlgs::SetFontChooser([](QWidget*, const CommDlgs::FontRequest&) -> std::optional<CommDlgs::FontChoice> {
+    return CommDlgs::FontChoice{"DejaVu Sans", 120, 700, true, false};
+  });
+  w.mnuFont->trigger();
+  EXPECT_TRUE(w.Label1[0]->font().bold());
+  EXPECT_TRUE(w.Label1[0]->font().italic());
+  EXPECT_FALSE(w.Label1[1]->font().bold());
+  EXPECT_FALSE(w.Label3[0]->font().italic());
+  w.mnulivello[2]->trigger();  // a new item keeps them
+  EXPECT_TRUE(w.Label1[0]->font().bold());
+  EXPECT_FALSE(w.Label1[5]->font().bold());
+}
+
+TEST_F(TablesDrag, ALaterActivationStartsAgainButKeepsTheMarks) {
+  auto& w = F10();
+  w.Show();
+  w.mnulivello[4]->trigger();
+  w.mnud[0]->trigger();
+  w.Show();  // activated again without leaving
+  EXPECT_EQ(w.Livello, 1);
+  EXPECT_EQ(w.ConiugazioneScelta, 3);
+  EXPECT_TRUE(w.mnulivello[4]->isChecked());
+  EXPECT_TRUE(w.mnud[0]->isChecked());
+}

@@ -54,13 +54,15 @@ TEST_F(TypedAnswers, LayoutAndOpeningState) {
     int caselle;
     std::vector<QString> intestazioni;
     std::vector<int> fattori;
+    std::set<int> centrate;
   };
   const std::vector<Caso> casi = {
       {&platform::Instance<Form2>(), 2,
        {"", "Radice e desinenza (fosku all'infinito)", "radice", "desinenza", "Errori radice", "Errori desinenza"},
-       {1, 7, 3, 3, 3, 3}},
-      {&platform::Instance<Form6>(), 1, {"", "Trova l'infinito", "esatti", "errori"}, {1, 7, 2, 8}},
-      {&platform::Instance<Form18>(), 1, {"", "Completa la frase", "verbo", "errori"}, {1, 7, 2, 8}},
+       {1, 7, 3, 3, 3, 3},
+       {2, 3, 5}},
+      {&platform::Instance<Form6>(), 1, {"", "Trova l'infinito", "esatti", "errori"}, {1, 7, 2, 8}, {2, 3}},
+      {&platform::Instance<Form18>(), 1, {"", "Completa la frase", "verbo", "errori"}, {1, 7, 2, 8}, {2, 3}},
   };
   for (const Caso& c : casi) {
     RispostaScritta& w = *c.w;
@@ -81,6 +83,10 @@ TEST_F(TypedAnswers, LayoutAndOpeningState) {
     const long u = platform::RoundHalfEven(w.Width()) / 36;
     for (int k = 0; k < w.Griglia->Cols(); ++k) {
       EXPECT_EQ(w.Griglia->TextMatrix(0, k), c.intestazioni[static_cast<size_t>(k)]);
+      // Only the listed header cells are centred; every column but the item's is centred.
+      const bool intestazioneCentrata = c.centrate.count(k) == 1;
+      EXPECT_EQ(w.Griglia->item(0, k)->textAlignment() == Qt::AlignCenter, intestazioneCentrata) << k;
+      EXPECT_EQ(w.Griglia->item(1, k)->textAlignment() == Qt::AlignCenter, k != 1) << k;
       EXPECT_EQ(w.Griglia->ColWidth(k), c.fattori[static_cast<size_t>(k)] * u);
     }
     // The first item: row 1, its text as shown.
@@ -158,10 +164,12 @@ TEST_F(TypedAnswers, FindTheInfinitiveOfTheDrawnVerb) {
   w.Show();
   std::set<int> classi;
   std::set<int> tempi;
+  std::set<int> persone;
   for (int n = 0; n < 400; ++n) {
     w.GeneraEsercizio();
     const int c = w.ConiugazioneScelta;
     classi.insert(c);
+    persone.insert(w.PersonaEstratta);
     const CostruisciFosku::VerboRegolare v = CostruisciFosku::CurrentVerb(c);
     ASSERT_EQ(w.RispostaAttesa.toStdString(), v.Radice + ListeInfinito::kDesinenze[static_cast<size_t>(c)]);
     // The form shown is the drawn verb's, in a tense from the presente indicativo to the
@@ -169,8 +177,8 @@ TEST_F(TypedAnswers, FindTheInfinitiveOfTheDrawnVerb) {
     bool trovato = false;
     for (int t = 0; t < 16; ++t) {
       const auto forme = CostruisciFosku::BuildForms(t, c, v, true);
-      for (const auto& f : *forme) {
-        if (QString::fromStdString(f) == w.Label2->text()) {
+      for (size_t p = 0; p < forme->size(); ++p) {
+        if (QString::fromStdString((*forme)[p]) == w.Label2->text() && static_cast<int>(p) == w.PersonaEstratta) {
           trovato = true;
           if (t < 14) tempi.insert(t);
         }
@@ -180,6 +188,7 @@ TEST_F(TypedAnswers, FindTheInfinitiveOfTheDrawnVerb) {
   }
   EXPECT_EQ(classi, (std::set<int>{0, 1, 2}));
   EXPECT_EQ(tempi.size(), 14u);
+  EXPECT_EQ(persone.size(), 6u);
 }
 
 TEST_F(TypedAnswers, RootThenEnding) {
@@ -367,4 +376,19 @@ TEST_F(TypedAnswers, ReopeningStartsAfresh) {
   EXPECT_EQ(w.Griglia->Rows(), 2);
   EXPECT_EQ(w.Griglia->TextMatrix(1, 0), "1");
   EXPECT_EQ(Pannello(w, 2), "Errati");
+}
+
+TEST_F(TypedAnswers, MenuKeysWorkWhileTypingAnAnswer) {
+  auto& w = platform::Instance<Form6>();
+  w.Show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  w.Text1[0]->setFocus();
+  QTest::keyClick(w.Text1[0], Qt::Key_V, Qt::ControlModifier);
+  EXPECT_TRUE(w.Griglia->isVisible());
+  QTest::keyClick(w.Griglia, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_FALSE(w.Griglia->isVisible());
+  // Other keys still go to the box.
+  QTest::keyClick(w.Text1[0], Qt::Key_A);
+  EXPECT_EQ(w.Text1[0]->text(), "a");
 }

@@ -313,7 +313,7 @@ TEST_F(WordBoards, ShippedSentenceFiles) {
         if (p.nascosto()) {
           ++nascosti;
           if (nome == "sottinteso.txt") {
-            EXPECT_TRUE(soggetti.count(p.testo.mid(1, p.testo.size() - 2))) << r;
+            EXPECT_TRUE(soggetti.count(p.testo.mid(1, p.testo.size() - 2).toLower())) << r;
           }
         } else if (p.predicato()) {
           ++predicati;
@@ -324,5 +324,69 @@ TEST_F(WordBoards, ShippedSentenceFiles) {
         EXPECT_EQ(nascosti, 1) << r;
       }
     }
+  }
+}
+
+TEST_F(WordBoards, LevelsAfterARightAnswerAndBlankRows) {
+  Scrivi("testiFosku/3/liv1.txt", {"uno#0#due#0#", "il gatto#0#dorme#1#"});
+  Scrivi("testiFosku/3/liv2.txt", {"il cane#0#abbaia#1#", "   "});
+  auto& w = platform::Instance<Form9>();
+  w.Show();
+  // A sentence with no predicate can only be answered wrong, and the level stays locked.
+  while (CostruisciFosku::IndiceEstratto != 1) {
+    w.mnuliv_Click(1);
+  }
+  for (auto* l : w.Label3) QTest::mouseClick(l, Qt::LeftButton);
+  EXPECT_EQ(Module1::Esatti, 0);
+  EXPECT_EQ(Module1::Errati, 2);
+  EXPECT_FALSE(w.mnuLivelli->menuAction()->isEnabled());
+  EXPECT_TRUE(w.StatusBar1->Panel(3)->isHidden());
+
+  // A right answer, then a level chosen while "Avanti" is shown: a sentence of the new level waits.
+  while (CostruisciFosku::IndiceEstratto != 2) {
+    w.mnuliv_Click(1);
+  }
+  QTest::mouseClick(w.Label3[1], Qt::LeftButton);
+  ASSERT_FALSE(w.StatusBar1->Panel(3)->isHidden());
+  for (int n = 0; n < 20; ++n) {
+    w.mnuliv_Click(2);
+    // Row 2 of level 2 is blank: never drawn, though level 1 had a sentence there.
+    EXPECT_EQ(CostruisciFosku::IndiceEstratto, 1);
+    EXPECT_EQ(Testi(w), (QStringList{"Il cane ", "abbaia "}));
+    EXPECT_TRUE(w.StatusBar1->Panel(3)->isHidden());
+    EXPECT_FALSE(w.mnuLivelli->menuAction()->isEnabled());
+    for (auto* l : w.Label3) EXPECT_TRUE(l->isEnabled());
+  }
+}
+
+TEST_F(WordBoards, GridLayoutOfBothWindows) {
+  Scrivi("testiFosku/3/liv1.txt", {"il gatto#0#dorme#1#"});
+  Scrivi("testiFosku/3/sottinteso.txt", {"[noi]#0#andiamo#1#"});
+  struct Caso {
+    TavolaParole* w;
+    std::vector<QString> intestazioni;
+    std::vector<int> fattori;
+    std::set<int> colonneCentrate, intestazioniCentrate;
+  };
+  for (const Caso& c : {Caso{&platform::Instance<Form9>(), {"", "liv.", "frase", "errori"}, {1, 1, 12, 5}, {0, 1, 3}, {2, 3}},
+                        Caso{&platform::Instance<Form15>(), {"", "frase", "errori"}, {1, 13, 5}, {0, 2}, {1, 2}}}) {
+    TavolaParole& w = *c.w;
+    SCOPED_TRACE(w.Config().titolo.toStdString());
+    w.Show();
+    if (auto* f9 = dynamic_cast<Form9*>(&w)) {
+      QTest::mouseClick(f9->Label3[0], Qt::LeftButton);
+    } else {
+      dynamic_cast<Form15&>(w).Command1_Click(0);
+    }
+    ASSERT_EQ(w.Griglia->Cols(), static_cast<int>(c.intestazioni.size()));
+    ASSERT_EQ(w.Griglia->Rows(), 2);
+    const long u = platform::RoundHalfEven(w.Width()) / 36;
+    for (int k = 0; k < w.Griglia->Cols(); ++k) {
+      EXPECT_EQ(w.Griglia->TextMatrix(0, k), c.intestazioni[static_cast<size_t>(k)]);
+      EXPECT_EQ(w.Griglia->ColWidth(k), c.fattori[static_cast<size_t>(k)] * u);
+      EXPECT_EQ(w.Griglia->item(0, k)->textAlignment() == Qt::AlignCenter, c.intestazioniCentrate.count(k) == 1) << k;
+      EXPECT_EQ(w.Griglia->item(1, k)->textAlignment() == Qt::AlignCenter, c.colonneCentrate.count(k) == 1) << k;
+    }
+    w.Unload();
   }
 }

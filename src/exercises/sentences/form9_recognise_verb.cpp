@@ -31,7 +31,8 @@ void Form9::CaricaFinestra() {
 }
 
 void Form9::ImpostaGriglia() {
-  ImpostaColonne({1, 1, 12, 5}, {QStringLiteral("liv."), QStringLiteral("frase"), QStringLiteral("errori")}, {2, 3});
+  // The level is centred, the sentence left.
+  ImpostaColonne({1, 1, 12, 5}, {QStringLiteral("liv."), QStringLiteral("frase"), QStringLiteral("errori")}, {2, 3}, 2);
 }
 
 void Form9::PreparaFrase() {

@@ -58,14 +58,14 @@ void Form10::CreaControlli() {
       QStringLiteral("Modi - &Tempi"),
       {QStringLiteral("Indicativo - tempi semplici"), QStringLiteral("Indicativo - tempi composti"),
        QStringLiteral("Congiuntivo"), QStringLiteral("Congiuntivo - condizionale"), QStringLiteral("Casuale")},
-      1, 1, [this](int Index) { mnulivello_Click(Index); });
+      1, 1, [this](int Index) { mnulivello_Click(Index); }, true);
   mnuliv = livelli.menu;
   mnulivello = livelli.voci;
   const MenuScelte classi = AggiungiMenuScelte(
       QStringLiteral("Declinazioni"),
       {QStringLiteral("prima"), QStringLiteral("seconda"), QStringLiteral("terza"), QStringLiteral("essere"),
        QStringLiteral("avere")},
-      0, 3, [this](int Index) { mnud_Click(Index); });
+      0, 3, [this](int Index) { mnud_Click(Index); }, true, Qt::ControlModifier);
   mnuDec = classi.menu;
   mnud = classi.voci;
 }

@@ -98,6 +98,7 @@ void Form11::Form_Load() {
   for (int i = 1; i <= 7; ++i) {
     QAction* a = mnuliv->addAction(QString::fromUtf8(kLivelli[i]));
     a->setCheckable(true);
+    a->setShortcut(QKeyCombination(static_cast<Qt::Key>(Qt::Key_F1 + i - 1)));
     livelli->addAction(a);
     connect(a, &QAction::triggered, this, [this, i] { mnulivello_Click(i); });
     mnulivello[static_cast<size_t>(i)] = a;
@@ -108,6 +109,7 @@ void Form11::Form_Load() {
   for (int i = 0; i <= 5; ++i) {
     QAction* a = mnuDec->addAction(QString::fromUtf8(kDeclinazioni[i]));
     a->setCheckable(true);
+    a->setShortcut(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(Qt::Key_F1 + i)));
     classi->addAction(a);
     connect(a, &QAction::triggered, this, [this, i] { mnud_Click(i); });
     mnud[static_cast<size_t>(i)] = a;

@@ -25,10 +25,11 @@ std::optional<QString> Form6::Estrai() {
     SegnalaFileMancanti(EstrazioneVerbi::FileRegolari(3));
     return std::nullopt;
   }
-  const auto forma = EstrazioneVerbi::Forma(tempo, ConiugazioneScelta);
+  const auto forma = EstrazioneVerbi::FormaConPersona(tempo, ConiugazioneScelta);
   if (!forma) return std::nullopt;
+  PersonaEstratta = forma->Persona;
   // The answer is the drawn verb's present infinitive, whatever other verb the form may belong to.
   CostruisciFosku::CostruisciForme(ModuloFosku::TempoModiNonFiniti, ConiugazioneScelta);
   RispostaAttesa = QString::fromStdString(CostruisciFosku::Forme[0]);
-  return QString::fromStdString(*forma);
+  return QString::fromStdString(forma->Forma);
 }

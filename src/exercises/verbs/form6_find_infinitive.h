@@ -10,6 +10,7 @@ class Form6 : public RispostaScritta {
  public:
   Form6();
   int ConiugazioneScelta = 0;
+  int PersonaEstratta = 0;  // the person of the form on show
   QString RispostaAttesa;  // the infinitive of the verb on show
 
   void LeggiFosku() override;

@@ -33,7 +33,7 @@ Form8::Form8()
 void Form8::CreaControlli() {
   const MenuScelte m = AggiungiMenuScelte(
       QStringLiteral("&Livello"), {QStringLiteral("livello 1"), QStringLiteral("livello 2"), QStringLiteral("livello 3")},
-      1, 1, [this](int Index) { mnulivello_Click(Index); });
+      1, 1, [this](int Index) { mnulivello_Click(Index); }, true);
   mnuliv = m.menu;
   mnulivello = m.voci;
 }

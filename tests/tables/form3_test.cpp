@@ -162,7 +162,19 @@ TEST_F(Form3Test, TheSplitFollowsTheSpellingOfTheRoot) {
       {0, {"cant", "a", "", "", ""}, 10, 0, "che io abbia cant", "ato"},
       {1, {"cred", "a", "ei", "é", ""}, 2, 2, "egli cred", "é"},
       {1, {"cred", "a", "ei", "é", ""}, 2, 1, "tu cred", "esti"},
+      {1, {"conosc", "a", "ei", "é", ""}, 4, 0, "io ho conosc", "iuto"},
+      {1, {"conosc", "a", "ei", "é", ""}, 15, 3, "conosciuto", ""},
+      {1, {"ripet", "a", "ei", "é", ""}, 4, 0, "io ho ripet", "uto"},
       {2, {"fin", "a", "", "", "isco"}, 0, 0, "io fin", "isco"},
+      {2, {"fin", "a", "", "", "isco"}, 0, 1, "tu fin", "isci"},
+      {2, {"fin", "a", "", "", "isco"}, 0, 2, "egli fin", "isce"},
+      {2, {"fin", "a", "", "", "isco"}, 0, 3, "noi fin", "iamo"},
+      {2, {"fin", "a", "", "", "isco"}, 0, 4, "voi fin", "ite"},
+      {2, {"fin", "a", "", "", "isco"}, 0, 5, "essi fin", "iscono"},
+      {2, {"fin", "a", "", "", "isco"}, 14, 1, "fin", "isci"},
+      {2, {"fin", "a", "", "", "isco"}, 14, 2, "fin", "isca"},
+      {2, {"fin", "a", "", "", "isco"}, 14, 3, "fin", "iamo"},
+      {2, {"fin", "a", "", "", "isco"}, 14, 4, "fin", "ite"},
       {2, {"fin", "a", "", "", "isco"}, 14, 5, "fin", "iscano"},
       {2, {"dorm", "a", "", "", "o"}, 0, 0, "io dorm", "o"},
   };
@@ -372,4 +384,24 @@ TEST_F(Form3Test, AfterAResizeTheEndingsStandBehindTheirRoots) {
     EXPECT_NEAR(platform::TwipsRect(F().LabelDesinenza[static_cast<size_t>(i)]).left(), r.left() + r.width() + 4,
                 0.5);
   }
+}
+
+TEST_F(Form3Test, EssereOrAvereAfterARegularVerbHideTheEndings) {
+  SoloQuestoVerbo(0, {"cant", "a", "", "", ""});
+  ScegliClasse(0);
+  ScegliTempo(0);
+  for (QLabel* d : F().LabelDesinenza) ASSERT_TRUE(d->isVisible());
+  ScegliClasse(3);
+  for (QLabel* d : F().LabelDesinenza) EXPECT_FALSE(d->isVisible());
+  EXPECT_EQ(Riga(2), "egli è");
+
+  // In the imperativo row 0 keeps its ending label as it was, only emptied.
+  ScegliClasse(0);
+  ScegliTempo(14);
+  ScegliClasse(4);
+  EXPECT_EQ(F().LabelRadice[0]->text(), "---");
+  EXPECT_EQ(F().LabelDesinenza[0]->text(), "");
+  EXPECT_TRUE(F().LabelDesinenza[0]->isVisible());
+  for (size_t i = 1; i < 6; ++i) EXPECT_FALSE(F().LabelDesinenza[i]->isVisible());
+  EXPECT_EQ(F().LabelRadice[1]->text(), "abbi");
 }

@@ -1,13 +1,17 @@
 // The sentence-pair boards: "Corretto scorretto 1°" (Form14) and "Attivo passivo 1°" (Form16).
+#include <QDropEvent>
 #include <QFontMetrics>
+#include <QMimeData>
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <set>
 
 #include "conjugation/verb_lists.h"
 #include "exercise_window/contatori.h"
+#include "exercise_window/trascinamento.h"
 #include "exercises/sentences/tavola_coppie.h"
 #include "exercises/sentences_fixture.h"
 #include "platform/paths.h"
@@ -187,6 +191,26 @@ TEST_P(BoardTest, WrongDropsCountAndChangeNothingOnTheBoard) {
   EXPECT_EQ(platform::BackColor(f.Label4[0]), box0);
   EXPECT_EQ(f.Griglia->Rows(), 1);
   EXPECT_FALSE(f.BottoneAvanti->isEnabled());
+}
+
+TEST_P(BoardTest, ADropEventOnABoxReachesTheJudgingAndElsewhereNothing) {
+  TavolaCoppie& f = Apri(kTrePaia);
+  std::unique_ptr<QMimeData> dati(Trascinamento::DatiTrascinamento(0));
+  auto lascia = [&](QWidget* dove) {
+    const QPointF centro = QRectF(dove->rect()).center();
+    QDragEnterEvent entra(centro.toPoint(), Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(dove, &entra);
+    QDropEvent rilascio(centro, Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(dove, &rilascio);
+  };
+  lascia(f.Surface());  // not on a box
+  lascia(f.Label6[0]);  // on a caption
+  EXPECT_EQ(Module1::Esatti + Module1::Errati, 0);
+  lascia(f.Label4[1]);  // sentence 0 on box 1: wrong
+  EXPECT_EQ(Module1::Errati, 1);
+  lascia(f.Label4[0]);  // on its own box: placed
+  EXPECT_EQ(f.Label4[0]->text(), Mostrata(f).frase0);
+  EXPECT_FALSE(f.Label3[0]->isEnabled());
 }
 
 struct Sequenza {

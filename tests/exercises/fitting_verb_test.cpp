@@ -182,3 +182,14 @@ TEST_F(FittingVerb, ShippedFile) {
     EXPECT_TRUE(viste.insert(r).second) << r;
   }
 }
+
+TEST_F(FittingVerb, AnEmptyWrongVerbLeavesOneButtonBlankAndTheGridHasItsWidths) {
+  auto& w = Apri({"Il sole#.[splende,,corre,legge,canta]"});
+  int vuoti = 0;
+  for (QPushButton* b : w.Command1) vuoti += b->text().isEmpty() ? 1 : 0;
+  EXPECT_EQ(vuoti, 1);
+  EXPECT_FALSE(w.Command1[static_cast<size_t>(w.RispostaGiusta)]->text().isEmpty());
+  const long u = platform::RoundHalfEven(w.Width()) / 36;
+  const std::vector<long> fattori = {1, 8, 2, 2};
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(w.Griglia->ColWidth(k), fattori[static_cast<size_t>(k)] * u) << k;
+}

@@ -3,11 +3,14 @@
 #include <QTest>
 #include <QMenuBar>
 #include <filesystem>
+#include <random>
 #include <set>
 
 #include "app/formavvio.h"
 #include "app/forminfo.h"
 #include "app/formmenu.h"
+#include "exercise_window/exercisewindow.h"
+#include "tables/form3_conjugation_tables.h"
 #include "app/finestre.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -237,5 +240,60 @@ TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
     EXPECT_EQ(platform::Form::LoadedCount(), 1);
   }
   EXPECT_TRUE(messaggi.isEmpty()) << messaggi.join(" | ").toStdString();
+  platform::SetMsgBoxHandler({});
+}
+
+// Every data file replaced by garbage (random bytes, stray "#", "[", "]", commas, line ends): each
+// window still opens, draws, and goes back to the menu, with at most a "Fosku" message.
+TEST_F(MenuTest, GarbageDataNeverCrashesOrHangsAWindow) {
+  Module1::RegistraFinestre();
+  testsupport::TempProgramFolder programma(true);
+  int messaggi = 0;
+  platform::SetMsgBoxHandler([&](const QString&, int) {
+    ++messaggi;
+    return platform::vbOK;
+  });
+  int esercizi = 0;
+  std::vector<std::filesystem::path> files;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(programma.path() + "/testiFosku")) {
+    if (e.is_regular_file()) files.push_back(e.path());
+  }
+  ASSERT_GE(files.size(), 30u);
+  std::mt19937 caso(20261208);
+  const std::string alfabeto = "ab cdè#[],.\r\n\r\n##[[]]\"\t\x80\xe0\xff";
+  for (int giro = 0; giro < 3; ++giro) {
+    SCOPED_TRACE(giro);
+    for (const auto& f : files) {
+      std::string bytes;
+      const size_t n = caso() % (giro == 0 ? 40 : 1500);  // the first round: tiny files, often empty
+      for (size_t i = 0; i < n; ++i) bytes += alfabeto[caso() % alfabeto.size()];
+      testsupport::TempDir::WriteTo(f.string(), bytes);
+    }
+    for (int i = 0; i < 20; ++i) {
+      SCOPED_TRACE(i);
+      Menu().Show();
+      Menu().Command1_Click(i);
+      ASSERT_EQ(platform::Form::LoadedCount(), 1);
+      platform::Form* finestra = platform::Form::LoadedForms().front();
+      if (auto* esercizio = dynamic_cast<ExerciseWindow*>(finestra)) {
+        ++esercizi;
+        for (int n = 0; n < 10; ++n) esercizio->GeneraEsercizio();
+        esercizio->mnuVisual_Click();
+        esercizio->mnuChiudi_Click();
+        esercizio->mnuEsci_Click();
+      } else if (auto* tavole = dynamic_cast<Form3*>(finestra)) {
+        for (int k = 0; k < 5; ++k) {
+          tavole->Option1_Click(k);
+          for (int t = 0; t < 16; ++t) tavole->Option2_Click(t);
+          tavole->mnuVis_Click();
+          tavole->mnuChiudi_Click();
+        }
+        tavole->mnuEsci_Click();
+      }
+      EXPECT_TRUE(Menu().IsLoaded());
+    }
+  }
+  EXPECT_EQ(esercizi, 3 * 19);
+  EXPECT_GT(messaggi, 0);  // tiny or empty files are reported
   platform::SetMsgBoxHandler({});
 }

@@ -113,6 +113,7 @@ void ExerciseWindow::ImpostaColonne(const std::vector<int>& fattori, const std::
   }
   Griglia->SetRows(1);
   Griglia->SetRow(0);
+  rigaItem_ = 0;
   for (size_t i = 0; i < intestazioni.size() && static_cast<int>(i) + 1 < colonne; ++i) {
     Griglia->SetTextMatrix(0, static_cast<int>(i) + 1, intestazioni[i]);
   }
@@ -130,6 +131,7 @@ int ExerciseWindow::AggiungiRiga(const QString& testo) {
   Griglia->SetTextMatrix(riga, 0, QString::number(riga));
   Griglia->SetCol(1);
   Griglia->SetTextMatrix(riga, 1, testo);
+  rigaItem_ = riga;
   return riga;
 }
 
@@ -215,7 +217,9 @@ void ExerciseWindow::mnuChiudi_Click() {
   for (QAction* a : VociEsercizio()) a->setVisible(true);
 }
 
-void ExerciseWindow::mnuAzzera_Click() {
+void ExerciseWindow::mnuAzzera_Click() { AzzeraContatori(); }
+
+void ExerciseWindow::AzzeraContatori() {
   Module1::Esatti = 0;
   Module1::Errati = 0;
   ScriviPannelli();
@@ -280,5 +284,6 @@ void ExerciseWindow::Form_Unloaded() {
   BottoneAvanti = nullptr;
   mnuUtil = nullptr;
   mnuVisual = mnuStamp = mnuChiudi = mnuFont = mnuAzzera = mnuEsci = nullptr;
+  rigaItem_ = 0;
   menuEsercizio_.clear();
 }

@@ -42,8 +42,12 @@ class ExerciseWindow : public platform::Form {
 
   // Draws and shows the next item.
   virtual void GeneraEsercizio() = 0;
+  // The grid row of the item on show (0 when none): every mark of an answer goes there.
+  int RigaItem() const { return rigaItem_; }
   // Rewrites status panels 1 and 2 from the counters.
   void ScriviPannelli();
+  // Both counters to zero, and the panels rewritten (the load step and the reset command).
+  void AzzeraContatori();
   const ConfigFinestra& Config() const { return config_; }
   // The font setting of the window's group.
   QString NomeFontGruppo() const;
@@ -63,8 +67,11 @@ class ExerciseWindow : public platform::Form {
   // its texts from column 1 on (the header cells listed in `centrate` centred too).
   void ImpostaColonne(const std::vector<int>& fattori, const std::vector<QString>& intestazioni,
                       const std::vector<int>& centrate = {}, int colonnaTesto = 1);
-  // Adds the grid row of a new item (its number and text) and makes it the current row.
+  // Adds the grid row of a new item (its number and text), makes it the current row and the
+  // item's row.
   int AggiungiRiga(const QString& testo);
+  // No item on show: answers are not judged.
+  void NessunItem() { rigaItem_ = 0; }
   // Adds a menu of the window's own (levels, classes) to the menu bar before the reset command
   // (or before `prima`); while the results grid is on show it is hidden with the other commands
   // that act on the item, unless `conGriglia` is false.
@@ -104,5 +111,6 @@ class ExerciseWindow : public platform::Form {
  private:
   std::vector<QAction*> VociEsercizio() const;
   ConfigFinestra config_;
+  int rigaItem_ = 0;
   std::vector<QAction*> menuEsercizio_;  // the window's own menus (AggiungiMenuEsercizio)
 };

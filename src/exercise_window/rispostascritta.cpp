@@ -83,7 +83,6 @@ void RispostaScritta::Form_Activate() {
 
 void RispostaScritta::ImpostaGriglia() {
   ImpostaColonne(cfg_.fattoriColonne, cfg_.intestazioni, cfg_.intestazioniCentrate);
-  rigaItem_ = 0;
 }
 
 void RispostaScritta::GeneraEsercizio() {
@@ -101,7 +100,7 @@ void RispostaScritta::GeneraEsercizio() {
   Label2->setText(*testo);
   CentraEtichetta(Label2, Picture1);
   if (Text1[0]->isEnabled()) Text1[0]->setFocus();
-  rigaItem_ = AggiungiRiga(Label2->text());
+  AggiungiRiga(Label2->text());
 }
 
 bool RispostaScritta::eventFilter(QObject* watched, QEvent* event) {
@@ -117,7 +116,7 @@ void RispostaScritta::Text1_KeyUp(int Index, int KeyCode) {
   if (KeyCode != kTastoInvio || Index < 0 || Index >= static_cast<int>(Text1.size())) return;
   QLineEdit* casella = Text1[static_cast<size_t>(Index)];
   // A box that is disabled takes no keys; an item already answered right is not judged again.
-  if (!casella->isEnabled() || rigaItem_ == 0) return;
+  if (!casella->isEnabled() || RigaItem() == 0) return;
   const QString scritta = casella->text();
   const auto giusta = GiudicaScritta(scritta, Attesa(Index));
   if (!giusta) return;
@@ -132,7 +131,7 @@ void RispostaScritta::Giusta(int Index, const QString& scritta) {
   const CasellaRisposta& c = cfg_.caselle[static_cast<size_t>(Index)];
   QLineEdit* casella = Text1[static_cast<size_t>(Index)];
   casella->setEnabled(false);
-  Griglia->SetTextMatrix(rigaItem_, c.colonnaGiusta, c.giustaComeScritta ? scritta : QStringLiteral("*"));
+  Griglia->SetTextMatrix(RigaItem(), c.colonnaGiusta, c.giustaComeScritta ? scritta : QStringLiteral("*"));
   if (!c.finale) {
     // The next box takes over; nothing is counted yet.
     QLineEdit* prossima = Text1[static_cast<size_t>(Index) + 1];
@@ -152,7 +151,7 @@ void RispostaScritta::Sbagliata(int Index, const QString& scritta) {
   Module1::Aggiungi(Module1::Errati);
   ModuloColoriSuoni::SuonoSbagliato();
   const QString segno = c.erroreComeScritto ? scritta + QStringLiteral(" ") : QStringLiteral("*");
-  Griglia->SetTextMatrix(rigaItem_, c.colonnaErrori, Griglia->TextMatrix(rigaItem_, c.colonnaErrori) + segno);
+  Griglia->SetTextMatrix(RigaItem(), c.colonnaErrori, Griglia->TextMatrix(RigaItem(), c.colonnaErrori) + segno);
   ScriviPannelli();
 }
 
@@ -169,5 +168,4 @@ void RispostaScritta::Form_Unloaded() {
   Label2 = nullptr;
   Label1 = nullptr;
   Text1.clear();
-  rigaItem_ = 0;
 }

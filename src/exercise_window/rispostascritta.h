@@ -58,8 +58,6 @@ class RispostaScritta : public ExerciseWindow {
   void GeneraEsercizio() override;
   // Fills the window's lists.
   virtual void LeggiFosku() = 0;
-  // The grid row of the item on show (0 when none).
-  int RigaItem() const { return rigaItem_; }
 
  protected:
   // The window's own draw: keeps what each box expects and returns the item's
@@ -80,5 +78,4 @@ class RispostaScritta : public ExerciseWindow {
   void Giusta(int Index, const QString& scritta);
   void Sbagliata(int Index, const QString& scritta);
   ConfigRispostaScritta cfg_;
-  int rigaItem_ = 0;
 };

@@ -92,9 +92,7 @@ void TabelleTrascinabili::Form_Load() {
   for (QLabel* l : Label3) l->setFont(f);
 
   LeggiFosku();
-  Module1::Esatti = 0;
-  Module1::Errati = 0;
-  ScriviPannelli();
+  AzzeraContatori();
 }
 
 void TabelleTrascinabili::LeggiFosku() { CostruisciFosku::LeggiFosku(); }
@@ -113,11 +111,9 @@ void TabelleTrascinabili::Form_Unloaded() {
   Shape1.clear();
   posto_.clear();
   testiCelle_.clear();
-  rigaItem_ = 0;
 }
 
 void TabelleTrascinabili::ImpostaGriglia() {
-  rigaItem_ = 0;
   ImpostaColonne(tab_.fattoriGriglia, {tab_.titoloGriglia, QString(), QStringLiteral("Errori"), QStringLiteral("Completato")},
                  {4});
 }
@@ -133,15 +129,10 @@ void TabelleTrascinabili::SvuotaForme() {
     l->hide();
   }
   FormeCollocate = 0;
-  rigaItem_ = 0;
+  NessunItem();
   testiCelle_.clear();
   // A new item is not complete: the next item waits for it.
   BottoneAvanti->setEnabled(false);
-}
-
-int TabelleTrascinabili::NuovaRiga(const QString& testo) {
-  rigaItem_ = AggiungiRiga(testo);
-  return rigaItem_;
 }
 
 void TabelleTrascinabili::ImpostaTestiCelle(std::vector<QString> testi) { testiCelle_ = std::move(testi); }
@@ -220,7 +211,7 @@ void TabelleTrascinabili::Label1_DragDrop(int Index, int Trascinata) {
   const int n = NumeroCelle();
   if (Index < 0 || Index >= n || Trascinata < 0 || Trascinata >= static_cast<int>(Label3.size())) return;
   // No item on show, or a form that is no longer there to be dragged.
-  if (rigaItem_ == 0 || Label3[static_cast<size_t>(Trascinata)]->isHidden()) return;
+  if (RigaItem() == 0 || Label3[static_cast<size_t>(Trascinata)]->isHidden()) return;
   // A filled cell takes nothing.
   if (!CellaLibera(Index)) return;
   if (FormaGiusta(Index, Trascinata)) {
@@ -231,7 +222,7 @@ void TabelleTrascinabili::Label1_DragDrop(int Index, int Trascinata) {
     Module1::Aggiungi(Module1::Esatti);
     ScriviPannelli();
     if (FormeCollocate >= tab_.formeDaCollocare) {
-      Griglia->SetTextMatrix(rigaItem_, 4, QStringLiteral("*"));
+      Griglia->SetTextMatrix(RigaItem(), 4, QStringLiteral("*"));
       BottoneAvanti->setEnabled(true);
       BottoneAvanti->setFocus();
     }
@@ -239,6 +230,6 @@ void TabelleTrascinabili::Label1_DragDrop(int Index, int Trascinata) {
     Module1::Aggiungi(Module1::Errati);
     ModuloColoriSuoni::SuonoSbagliato();
     ScriviPannelli();
-    Griglia->SetTextMatrix(rigaItem_, 3, Griglia->TextMatrix(rigaItem_, 3) + QStringLiteral("*"));
+    Griglia->SetTextMatrix(RigaItem(), 3, Griglia->TextMatrix(RigaItem(), 3) + QStringLiteral("*"));
   }
 }

@@ -50,8 +50,6 @@ class TabelleTrascinabili : public ExerciseWindow {
   // Form `Trascinata` dropped on cell `Index` (what the drop on a cell calls).
   void Label1_DragDrop(int Index, int Trascinata);
   void ImpostaGriglia();
-  // The grid row of the item on show (0 when none).
-  int RigaItem() const { return rigaItem_; }
   // The place form i lies on (-1 before the first item).
   int PostoDellaForma(int i) const;
   // The size the cells and forms are shown in: the group's size, or less where a text of the
@@ -73,8 +71,6 @@ class TabelleTrascinabili : public ExerciseWindow {
   // The first steps of a new item: no form shows a text or can be dragged, nothing is placed,
   // the next-item button waits for the item to be complete, no grid row is the item's.
   void SvuotaForme();
-  // The grid row of the new item, with its number and the text of column 1.
-  int NuovaRiga(const QString& testo);
   // The texts the cells show once filled (the font is fitted to them too).
   void ImpostaTestiCelle(std::vector<QString> testi);
   // Lays every form on a place of its own drawn at random and makes them all visible.
@@ -97,6 +93,5 @@ class TabelleTrascinabili : public ExerciseWindow {
   bool grassetto_ = false, corsivo_ = false, sottolineato_ = false;  // the first cell's styles
   std::vector<int> posto_;
   std::vector<QString> testiCelle_;
-  int rigaItem_ = 0;
   int dimensione_ = 0;
 };

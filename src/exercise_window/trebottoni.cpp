@@ -51,9 +51,7 @@ void TreBottoni::Form_Load() {
 
   CreaEtichette();
   LeggiFosku();
-  Module1::Esatti = 0;
-  Module1::Errati = 0;
-  ScriviPannelli();
+  AzzeraContatori();
 }
 
 void TreBottoni::CreaEtichette() {
@@ -107,7 +105,6 @@ void TreBottoni::DopoFont() {
 }
 
 void TreBottoni::ImpostaGriglia() {
-  rigaItem_ = 0;
   if (tre_.unaColonnaRisposta) {
     ImpostaColonne({1, 8, 2, 2}, {tre_.titoloGriglia, tre_.intestazioni.at(0), QStringLiteral("Errori")}, {2, 3});
     return;
@@ -138,11 +135,11 @@ void TreBottoni::GeneraEsercizio() {
     for (QPushButton* b : Command1) b->setEnabled(false);
     return;
   }
-  rigaItem_ = AggiungiRiga(MostraItem(*testo));
+  AggiungiRiga(MostraItem(*testo));
 }
 
 void TreBottoni::Command1_Click(int Index) {
-  if (Index < 0 || Index >= NumeroBottoni() || rigaItem_ == 0) return;
+  if (Index < 0 || Index >= NumeroBottoni() || RigaItem() == 0) return;
   QPushButton* cliccato = Command1[static_cast<size_t>(Index)];
   if (Index == RispostaGiusta) {
     ModuloColoriSuoni::SuonoGiusto();
@@ -150,9 +147,9 @@ void TreBottoni::Command1_Click(int Index) {
     ScriviPannelli();
     for (QPushButton* b : Command1) b->setEnabled(false);
     if (tre_.unaColonnaRisposta) {
-      Griglia->SetTextMatrix(rigaItem_, 2, cliccato->text());
+      Griglia->SetTextMatrix(RigaItem(), 2, cliccato->text());
     } else {
-      Griglia->SetTextMatrix(rigaItem_, Index + 2, QStringLiteral("*"));
+      Griglia->SetTextMatrix(RigaItem(), Index + 2, QStringLiteral("*"));
     }
     platform::SetBackColor(cliccato, platform::colours::Verde);
     BottoneAvanti->setEnabled(true);
@@ -162,7 +159,7 @@ void TreBottoni::Command1_Click(int Index) {
     ModuloColoriSuoni::SuonoSbagliato();
     platform::SetBackColor(cliccato, platform::colours::Rosso);
     const int errori = ColonnaErrori();
-    Griglia->SetTextMatrix(rigaItem_, errori, Griglia->TextMatrix(rigaItem_, errori) + QStringLiteral("*"));
+    Griglia->SetTextMatrix(RigaItem(), errori, Griglia->TextMatrix(RigaItem(), errori) + QStringLiteral("*"));
     ScriviPannelli();
   }
 }
@@ -173,5 +170,4 @@ void TreBottoni::Form_Unloaded() {
   Label2 = nullptr;
   Command1.clear();
   LabelDimensionaFont = nullptr;
-  rigaItem_ = 0;
 }

@@ -53,8 +53,6 @@ class TreBottoni : public ExerciseWindow {
   void GeneraEsercizio() override;
   // Fills the window's lists (its own files or the regular-verb lists).
   virtual void LeggiFosku() = 0;
-  // The grid row of the item on show (0 when none).
-  int RigaItem() const { return rigaItem_; }
   // The grid column that counts the wrong answers (after the answer columns).
   int ColonnaErrori() const { return tre_.unaColonnaRisposta ? 3 : NumeroBottoni() + 2; }
 
@@ -82,7 +80,6 @@ class TreBottoni : public ExerciseWindow {
  private:
   void CentraEtichetta();
   ConfigTreBottoni tre_;
-  int rigaItem_ = 0;
 };
 
 // Chooses among n choices: one draw as usual; when that choice cannot be used, a second draw

@@ -42,11 +42,15 @@ bool Fits(const QString& face, int size, const QStringList& texts, double widthT
 
 int LargestFittingSize(const QString& face, const QStringList& texts, double widthTwips, double heightTwips,
                        int maxPoints) {
-  if (maxPoints <= 1 || Fits(face, maxPoints, texts, widthTwips, heightTwips)) return std::max(maxPoints, 1);
-  int lo = 1, hi = maxPoints;  // hi never fits; lo is the answer when nothing above it fits
+  return LargestSize(1, std::max(maxPoints, 1), [&](int size) { return Fits(face, size, texts, widthTwips, heightTwips); });
+}
+
+int LargestSize(int minPoints, int maxPoints, const std::function<bool(int)>& fits) {
+  if (maxPoints <= minPoints || fits(maxPoints)) return maxPoints;
+  int lo = minPoints, hi = maxPoints;  // hi never fits; lo is the answer when nothing above it fits
   while (hi - lo > 1) {
     const int mid = lo + (hi - lo) / 2;
-    if (Fits(face, mid, texts, widthTwips, heightTwips)) {
+    if (fits(mid)) {
       lo = mid;
     } else {
       hi = mid;

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace FontFit {
 
@@ -18,6 +19,11 @@ int FitPointSize(const QString& face, const QString& probe, double widthTwips, i
 // search: a handful of measures whatever the sizes.
 int LargestFittingSize(const QString& face, const QStringList& texts, double widthTwips, double heightTwips,
                        int maxPoints);
+
+// The largest size from `minPoints` to `maxPoints` for which `fits` holds (sizes that fit lie
+// below sizes that do not); `minPoints` when none does, and `maxPoints` itself when it is not above
+// `minPoints`. A binary search, so it always ends.
+int LargestSize(int minPoints, int maxPoints, const std::function<bool(int)>& fits);
 
 // The width of a text in a font, in twips (what an auto-sizing label's width would be).
 double TextWidthTwips(const QFont& font, const QString& text);

@@ -9,6 +9,7 @@
 #include "platform/textfile.h"
 #include "platform/twips.h"
 #include "support/exercise_fixture.h"
+#include "support/shipped_data.h"
 #include "support/temp_dirs.h"
 
 namespace {
@@ -160,15 +161,11 @@ TEST_F(FittingVerb, NoUsableLineNeverHangs) {
 TEST_F(FittingVerb, ShippedFile) {
   testsupport::TempProgramFolder shipped(true);
   const std::string file = shipped.path() + "/testiFosku/9/fosku.txt";
-  const auto bytes = platform::ReadFileBytes(file);
-  ASSERT_TRUE(bytes.has_value());
-  EXPECT_EQ(bytes->substr(bytes->size() - 2), "\r\n");
-  const auto righe = platform::ReadLines(file);
-  ASSERT_TRUE(righe.has_value());
-  EXPECT_GE(righe->size(), 30u);
-  EXPECT_LE(righe->size(), static_cast<size_t>(Form19::kCapacita));
+  const auto righe = testsupport::RigheSpedite(file);
+  EXPECT_GE(righe.size(), 30u);
+  EXPECT_LE(righe.size(), static_cast<size_t>(Form19::kCapacita));
   std::set<std::string> viste;
-  for (const auto& r : *righe) {
+  for (const auto& r : righe) {
     const auto f = AnalizzaFraseConVerbi(r);
     ASSERT_TRUE(f.has_value()) << r;
     EXPECT_TRUE(r.back() == ']') << r;

@@ -18,6 +18,7 @@
 #include "services/modulocolorisuoni.h"
 #include "settings/moduloperini.h"
 #include "support/exercise_fixture.h"
+#include "support/shipped_data.h"
 #include "support/temp_dirs.h"
 
 namespace {
@@ -327,15 +328,10 @@ TEST_F(TypedAnswers, ShippedSentenceFiles) {
   for (int t = 0; t < Form18::kTempi; ++t) {
     const std::string file = programma.path() + "/testiFosku/8/" + std::to_string(t) + ".txt";
     SCOPED_TRACE(file);
-    const auto bytes = platform::ReadFileBytes(file);
-    ASSERT_TRUE(bytes.has_value());
-    ASSERT_GE(bytes->size(), 2u);
-    EXPECT_EQ(bytes->substr(bytes->size() - 2), "\r\n");
-    const auto righe = platform::ReadLines(file);
-    ASSERT_TRUE(righe.has_value());
-    EXPECT_GE(righe->size(), 10u);
-    EXPECT_LE(righe->size(), static_cast<size_t>(Form18::kCapacita));
-    for (const auto& r : *righe) {
+    const auto righe = testsupport::RigheSpedite(file);
+    EXPECT_GE(righe.size(), 10u);
+    EXPECT_LE(righe.size(), static_cast<size_t>(Form18::kCapacita));
+    for (const auto& r : righe) {
       const auto f = AnalizzaFrase(r);
       ASSERT_TRUE(f.has_value()) << r;
       EXPECT_FALSE(f->verbo.isEmpty()) << r;

@@ -11,6 +11,7 @@
 #include "platform/textfile.h"
 #include "platform/twips.h"
 #include "support/exercise_fixture.h"
+#include "support/shipped_data.h"
 #include "support/temp_dirs.h"
 
 namespace {
@@ -298,13 +299,9 @@ TEST_F(WordBoards, ShippedSentenceFiles) {
   for (const auto& nome : files) {
     const std::string file = shipped.path() + "/testiFosku/3/" + nome;
     SCOPED_TRACE(file);
-    const auto bytes = platform::ReadFileBytes(file);
-    ASSERT_TRUE(bytes.has_value());
-    EXPECT_EQ(bytes->substr(bytes->size() - 2), "\r\n");
-    const auto righe = platform::ReadLines(file);
-    ASSERT_TRUE(righe.has_value());
-    EXPECT_GE(righe->size(), 20u);
-    for (const auto& r : *righe) {
+    const auto righe = testsupport::RigheSpedite(file);
+    EXPECT_GE(righe.size(), 20u);
+    for (const auto& r : righe) {
       const auto pezzi = AnalizzaPezzi(r);
       ASSERT_FALSE(pezzi.empty()) << r;
       int predicati = 0, nascosti = 0;

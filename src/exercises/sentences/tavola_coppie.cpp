@@ -16,6 +16,7 @@
 #include "platform/random.h"
 #include "platform/textfile.h"
 #include "platform/twips.h"
+#include "services/fontfit.h"
 #include "services/modulocolorisuoni.h"
 
 namespace {
@@ -99,9 +100,7 @@ void TavolaCoppie::Form_Load() {
   Griglia->raise();
 
   LegaRidimensiona();
-  Module1::Esatti = 0;
-  Module1::Errati = 0;
-  ScriviPannelli();
+  AzzeraContatori();
   LeggiLista();
   EstraiFrasi();
   inCaricamento_ = false;
@@ -237,9 +236,7 @@ void TavolaCoppie::AdattaTesto(QLabel* etichetta) {
       const QRect r = QFontMetrics(f).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, testo);
       return r.width() <= area.width() && r.height() <= area.height();
     };
-    int punti = fontFrasi_.pointSize();
-    while (punti > kPuntiMinimi && !entra(punti)) --punti;
-    f.setPointSize(punti);
+    f.setPointSize(FontFit::LargestSize(kPuntiMinimi, fontFrasi_.pointSize(), entra));
   }
   etichetta->setFont(f);
 }

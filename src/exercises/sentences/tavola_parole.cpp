@@ -92,9 +92,7 @@ void TavolaParole::Form_Load() {
   CaricaFinestra();
 
   LegaRidimensiona();
-  Module1::Esatti = 0;
-  Module1::Errati = 0;
-  ScriviPannelli();
+  AzzeraContatori();
 }
 
 void TavolaParole::Form_Activate() {

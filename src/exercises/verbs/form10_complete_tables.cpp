@@ -149,7 +149,7 @@ void Form10::GeneraEsercizio() {
     SegnalaFileMancanti(CostruisciFosku::ListFilesOf(c));
     return;
   }
-  NuovaRiga(titoli.join(QStringLiteral(" - ")));
+  AggiungiRiga(titoli.join(QStringLiteral(" - ")));
   if (c <= 2) CostruisciFosku::DrawRegularVerb(c);
 
   std::vector<QString> testi(Label1.size());

@@ -63,6 +63,18 @@ void ColoraPannello(QFrame* pannello, std::uint32_t colore) {
   }
 }
 
+// A step answered: its panel turns blue and takes no more answers.
+void ChiudiPannello(QFrame* pannello) {
+  pannello->setEnabled(false);
+  ColoraPannello(pannello, kFatto);
+}
+
+// The next step: its panel turns light cyan and takes answers.
+void ApriPannello(QFrame* pannello) {
+  ColoraPannello(pannello, kAperto);
+  pannello->setEnabled(true);
+}
+
 void Deseleziona(QButtonGroup* gruppo) {
   gruppo->setExclusive(false);
   for (QAbstractButton* b : gruppo->buttons()) b->setChecked(false);
@@ -214,16 +226,11 @@ void Form11::Form_Load() {
   for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label6, Text1}) w->setFont(f);
 
   // Every step is blue and locked until an item opens it.
-  for (QFrame* p : {Picture2, Picture1, Picture3}) {
-    ColoraPannello(p, kFatto);
-    p->setEnabled(false);
-  }
+  for (QFrame* p : {Picture2, Picture1, Picture3}) ChiudiPannello(p);
   for (QFrame* p : Picture4) ColoraPannello(p, kFatto);
 
   LeggiFosku();
-  Module1::Esatti = 0;
-  Module1::Errati = 0;
-  ScriviPannelli();
+  AzzeraContatori();
 }
 
 void Form11::Form_Activate() {
@@ -240,7 +247,6 @@ void Form11::ImpostaGriglia() {
                  {QStringLiteral("Cataloga i fosku"), QStringLiteral("Infinito"), QStringLiteral("Coniugazione"),
                   QStringLiteral("Persona"), QStringLiteral("Modo"), QStringLiteral("Tempo")},
                  {6});
-  rigaItem_ = 0;
 }
 
 int Form11::EstraiTempo() const {
@@ -263,10 +269,7 @@ int Form11::EstraiTempo() const {
 }
 
 void Form11::ChiudiPassi() {
-  for (QFrame* p : {Picture2, Picture1, Picture3}) {
-    ColoraPannello(p, kFatto);
-    p->setEnabled(false);
-  }
+  for (QFrame* p : {Picture2, Picture1, Picture3}) ChiudiPannello(p);
   for (QFrame* p : Picture4) {
     ColoraPannello(p, kFatto);
     p->hide();
@@ -283,7 +286,7 @@ void Form11::GeneraEsercizio() {
   Label1->clear();
   Text1->clear();
   Text1->setEnabled(false);
-  rigaItem_ = 0;
+  NessunItem();
   InfinitoAtteso.clear();
 
   TempoEstratto = EstraiTempo();
@@ -298,7 +301,7 @@ void Form11::GeneraEsercizio() {
   }
   PersonaEstratta = forma->Persona;
   const QString testo = QString::fromStdString(forma->Forma);
-  rigaItem_ = AggiungiRiga(testo);
+  AggiungiRiga(testo);
   Label1->setText(testo);
 
   CostruisciFosku::CostruisciForme(ModuloFosku::TempoModiNonFiniti, ConiugazioneScelta);
@@ -314,7 +317,7 @@ bool Form11::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form11::Appendi(int colonna, const QString& testo) {
-  Griglia->SetTextMatrix(rigaItem_, colonna, Griglia->TextMatrix(rigaItem_, colonna) + testo);
+  Griglia->SetTextMatrix(RigaItem(), colonna, Griglia->TextMatrix(RigaItem(), colonna) + testo);
 }
 
 void Form11::Sbagliata(int colonna, const QString& scritta) {
@@ -331,7 +334,7 @@ void Form11::Giusta() {
 }
 
 void Form11::Text1_KeyUp(int KeyCode, int /*Shift*/) {
-  if (KeyCode != kTastoInvio || rigaItem_ == 0 || !Text1->isEnabled()) return;
+  if (KeyCode != kTastoInvio || RigaItem() == 0 || !Text1->isEnabled()) return;
   const QString scritta = Text1->text();
   const auto giusta = GiudicaScritta(scritta, InfinitoAtteso);
   if (!giusta) return;
@@ -341,12 +344,11 @@ void Form11::Text1_KeyUp(int KeyCode, int /*Shift*/) {
   }
   Appendi(2, InfinitoAtteso);
   Giusta();
-  ColoraPannello(Picture2, kAperto);
-  Picture2->setEnabled(true);
+  ApriPannello(Picture2);
 }
 
 void Form11::Option2_Click(int Index) {
-  if (Index < 0 || Index >= 5 || rigaItem_ == 0 || !Picture2->isEnabled()) return;
+  if (Index < 0 || Index >= 5 || RigaItem() == 0 || !Picture2->isEnabled()) return;
   const QString didascalia = Option2[static_cast<size_t>(Index)]->text();
   if (Index != ConiugazioneScelta) {
     Sbagliata(3, didascalia);
@@ -354,31 +356,27 @@ void Form11::Option2_Click(int Index) {
   }
   Appendi(3, didascalia);
   Giusta();
-  Picture2->setEnabled(false);
-  ColoraPannello(Picture2, kFatto);
-  ColoraPannello(Picture1, kAperto);
-  Picture1->setEnabled(true);
+  ChiudiPannello(Picture2);
+  ApriPannello(Picture1);
 }
 
 void Form11::Option1_Click(int Index) {
-  if (Index < 0 || Index >= 6 || rigaItem_ == 0 || !Picture1->isEnabled()) return;
+  if (Index < 0 || Index >= 6 || RigaItem() == 0 || !Picture1->isEnabled()) return;
   const QString didascalia = Option1[static_cast<size_t>(Index)]->text();
   if (Index != PersonaEstratta) {
     Sbagliata(4, didascalia);
     return;
   }
   Giusta();
-  Picture1->setEnabled(false);
-  ColoraPannello(Picture1, kFatto);
+  ChiudiPannello(Picture1);
   Label6->setText(didascalia + QStringLiteral(" ") +
                   (Index >= 3 ? QStringLiteral("persona plurale") : QStringLiteral("persona singolare")));
   Appendi(4, Label6->text());
-  ColoraPannello(Picture3, kAperto);
-  Picture3->setEnabled(true);
+  ApriPannello(Picture3);
 }
 
 void Form11::Option3_Click(int Index) {
-  if (Index < 0 || Index >= 3 || rigaItem_ == 0 || !Picture3->isEnabled()) return;
+  if (Index < 0 || Index >= 3 || RigaItem() == 0 || !Picture3->isEnabled()) return;
   const QString didascalia = Option3[static_cast<size_t>(Index)]->text();
   if (Index != ModoDelTempo(TempoEstratto)) {
     Sbagliata(5, didascalia);
@@ -386,15 +384,14 @@ void Form11::Option3_Click(int Index) {
   }
   Appendi(5, didascalia);
   Giusta();
-  Picture3->setEnabled(false);
-  ColoraPannello(Picture3, kFatto);
+  ChiudiPannello(Picture3);
   // Only the tenses of the answered mood are offered.
   for (QFrame* p : Picture4) ColoraPannello(p, kAperto);
   Picture4[static_cast<size_t>(Index)]->show();
 }
 
 void Form11::Option4_Click(int Index) {
-  if (Index < 0 || Index >= 14 || rigaItem_ == 0) return;
+  if (Index < 0 || Index >= 14 || RigaItem() == 0) return;
   QFrame* pannello = Picture4[static_cast<size_t>(ModoDelTempo(Index))];
   if (pannello->isHidden() || !pannello->isEnabled()) return;
   const QString didascalia = Option4[static_cast<size_t>(Index)]->text();
@@ -405,10 +402,7 @@ void Form11::Option4_Click(int Index) {
   Appendi(6, didascalia);
   Module1::Aggiungi(Module1::Esatti);
   ScriviPannelli();
-  for (QFrame* p : Picture4) {
-    ColoraPannello(p, kFatto);
-    p->setEnabled(false);
-  }
+  for (QFrame* p : Picture4) ChiudiPannello(p);
   ModuloColoriSuoni::SuonoGiusto();
   BottoneAvanti->setEnabled(true);
   BottoneAvanti->setFocus();
@@ -442,5 +436,4 @@ void Form11::Form_Unloaded() {
   mnuliv = mnuDec = nullptr;
   mnulivello.fill(nullptr);
   mnud.fill(nullptr);
-  rigaItem_ = 0;
 }

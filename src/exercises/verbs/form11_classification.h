@@ -67,7 +67,6 @@ class Form11 : public ExerciseWindow {
   void mnud_Click(int Index);
 
   // The grid row of the item on show (0 when no item could be drawn).
-  int RigaItem() const { return rigaItem_; }
   // The mood of a tense: 0 indicativo (0 .. 7), 1 congiuntivo (8 .. 11), 2 condizionale.
   static int ModoDelTempo(int Tempo);
 
@@ -87,5 +86,4 @@ class Form11 : public ExerciseWindow {
   void Sbagliata(int colonna, const QString& scritta);
   void Giusta();
 
-  int rigaItem_ = 0;
 };

@@ -93,7 +93,7 @@ void Form8::GeneraEsercizio() {
   TempiTabelle = {t1, t2};
   ClassiTabelle = {c1, c2};
 
-  NuovaRiga(CostruisciTabella(0, t1, c1));
+  AggiungiRiga(CostruisciTabella(0, t1, c1));
   Griglia->SetTextMatrix(RigaItem(), 2, CostruisciTabella(1, t2, c2));
 
   std::vector<QString> testi;

@@ -1,8 +1,8 @@
 #include "app/formavvio.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
+#include "app/picture_avvio.h"
 #include "platform/commandbutton.h"
 #include "platform/twips.h"
 #include "services/clsresize.h"
@@ -18,39 +18,12 @@ QFont ComicBold(double points) {
   return f;
 }
 
-// The button's picture: an open book with a green arrow across it.
-QPixmap PictureAvvio() {
-  QPixmap pm(64, 48);
+// The button's picture.
+QPixmap PictureBottone() {
+  QPixmap pm(static_cast<int>(PictureAvvio::kLarghezza), static_cast<int>(PictureAvvio::kAltezza));
   pm.fill(Qt::transparent);
   QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(40, 40, 120), 2));
-  p.setBrush(QColor(255, 250, 230));
-  QPainterPath left;
-  left.moveTo(32, 12);
-  left.cubicTo(24, 6, 12, 6, 4, 10);
-  left.lineTo(4, 42);
-  left.cubicTo(12, 38, 24, 38, 32, 44);
-  left.closeSubpath();
-  p.drawPath(left);
-  QPainterPath right;
-  right.moveTo(32, 12);
-  right.cubicTo(40, 6, 52, 6, 60, 10);
-  right.lineTo(60, 42);
-  right.cubicTo(52, 38, 40, 38, 32, 44);
-  right.closeSubpath();
-  p.drawPath(right);
-  p.setPen(QPen(QColor(150, 150, 170), 1));
-  for (int y = 18; y <= 34; y += 6) {
-    p.drawLine(9, y, 27, y + 1);
-    p.drawLine(37, y + 1, 55, y);
-  }
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 170, 0));
-  QPolygonF arrow;
-  arrow << QPointF(20, 22) << QPointF(40, 22) << QPointF(40, 15) << QPointF(54, 27)
-        << QPointF(40, 39) << QPointF(40, 32) << QPointF(20, 32);
-  p.drawPolygon(arrow);
+  PictureAvvio::Disegna(p);
   return pm;
 }
 
@@ -68,7 +41,7 @@ void FormAvvio::Form_Load() {
 
   Command1 = AddControl(new platform::CommandButton(QStringLiteral("Avvio"), Surface()), 2520, 5040, 3255, 1455);
   Command1->setFont(ComicBold(24));
-  Command1->setIcon(QIcon(PictureAvvio()));
+  Command1->setIcon(QIcon(PictureBottone()));
   Command1->setIconSize(QSize(64, 48));
   Command1->setCursor(Cursori::Puntatore());
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

@@ -1,11 +1,14 @@
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "exercises/sentences/form12_transitive_intransitive.h"
 #include "exercises/sentences/form13_predicate.h"
 #include "exercises/sentences/form17_active_passive.h"
 #include "exercises/sentences/form20_correct_incorrect.h"
+#include "exercises/verbs/form18_complete_sentence.h"
 #include "platform/paths.h"
 #include "exercises/sentences_fixture.h"
+#include "support/shipped_data.h"
 
 namespace {
 
@@ -97,6 +100,26 @@ TEST_F(ShippedWindows, EveryWindowReadsItsShippedLists) {
     f->Unload();
   }
   EXPECT_TRUE(messaggi_.isEmpty());
+}
+
+// The pupil is told the verb and the tense, never the person: the clause of the gap names its
+// subject before the gap. A gap right after the word that opens a clause ("perché _____",
+// "il libro che _____") leaves the subject to be guessed, and another person is as right.
+TEST(ShippedCompleteSentence, TheGapNeverOpensAClauseWithoutItsSubject) {
+  testsupport::TempProgramFolder folder(true);
+  const QStringList apronoFrase = {"che", "perché", "quando", "se", "appena", "mentre", "dopo", "finché",
+                                   "poiché", "siccome", "cui"};
+  for (int t = 0; t < Form18::kTempi; ++t) {
+    const std::string file = folder.path() + "/testiFosku/8/" + std::to_string(t) + ".txt";
+    for (const std::string& r : testsupport::RigheSpedite(file)) {
+      const auto f = AnalizzaFrase(r);
+      ASSERT_TRUE(f.has_value()) << file << ": " << r;
+      const QString prima = f->testo.left(f->testo.indexOf(QStringLiteral(" _____ ")));
+      const QStringList parole = prima.toLower().split(QRegularExpression(QStringLiteral("[\\s,;:]+")),
+                                                       Qt::SkipEmptyParts);
+      EXPECT_FALSE(!parole.isEmpty() && apronoFrase.contains(parole.last())) << file << ": " << r;
+    }
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Printing a grid: the one print command of every window that has a grid to print.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 class QWidget;
@@ -12,18 +13,23 @@ class PrintSurface;
 
 namespace Stampa {
 
-// Cuts a text from its end until its width on the surface is at most `width` twips.
-QString AdattaTestoLarghezza(platform::PrintSurface& surface, const QString& text, double width);
-
-// Draws the grid as a ruled table with its top-left corner at (left, top), in the grid's font,
-// each cell's text cut to its column's width. `orientation` is written first (1 portrait,
-// 2 landscape). A table taller than the page goes on over the next pages, each page boxed
-// and ruled; a table wider than the page is scaled to fit it.
+// Draws the grid as a ruled table with its top-left corner at (left, top), in the grid's font.
+// A text wider than its column wraps onto more lines and its row grows to hold them.
+// `orientation` is written first (1 portrait, 2 landscape). A table taller than the page goes
+// on over the next pages, each page boxed and ruled; a table wider than the page is scaled to
+// fit it.
 void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& griglia, double left,
                    double top, int orientation = 1);
 
-// The print command: asks "Avvio la stampa?"; on Yes, says so when there is no printer,
-// otherwise announces "Sto stampando", prints the grid at (2, 2) and ends the job.
+// The PDF file that takes the pages when there is no printer: in `cartella`, named after the
+// window's title and the time, "Fosku - <title> - 2026-12-08 14-05.pdf", without characters
+// that a file name cannot hold; " (2)", " (3)" ... before ".pdf" when the name is taken.
+QString FilePdf(const QString& cartella, const QString& titolo, const QDateTime& quando);
+
+// The print command: asks "Avvio la stampa?"; on Yes, announces "Sto stampando", prints the
+// grid at (2, 2) and ends the job. Where the system has no printer, the same pages go to a
+// PDF file in the user's documents folder, and a message says where it is (or that it could
+// not be written).
 void ComandoStampa(QWidget* owner, const platform::FlexGrid& griglia, int orientation = 1);
 
 }  // namespace Stampa

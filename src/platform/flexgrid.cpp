@@ -60,6 +60,32 @@ class DelegatoCella : public QStyledItemDelegate {
   FlexGrid* grid_;
 };
 
+bool Vocale(QChar c) { return QStringLiteral("aeiouàèéìíîòóùú").contains(c.toLower()); }
+
+// Whether an Italian word may be split into syllables right before position i: the split falls
+// inside the consonants between two vowels. One consonant goes with the next vowel (ca-sa);
+// of two equal ones, one stays on each side (pas-sa); l, m, n, r close the syllable (par-la,
+// con-di); s and the groups that can begin a word go with the next vowel (pa-sta, ca-pra,
+// fi-glio, a-gnel-lo, an-che); any other pair is split (rit-mo). Vowels are never split.
+bool ConfineSillaba(const QString& w, qsizetype i) {
+  if (i <= 0 || i >= w.size() || !w[i - 1].isLetter() || !w[i].isLetter()) return false;
+  qsizetype a = i - 1;  // the vowel before the consonants
+  while (a >= 0 && w[a].isLetter() && !Vocale(w[a])) --a;
+  qsizetype b = i;  // the vowel after them
+  while (b < w.size() && w[b].isLetter() && !Vocale(w[b])) ++b;
+  if (a < 0 || !w[a].isLetter() || b >= w.size() || !w[b].isLetter() || b == a + 1) return false;
+  qsizetype taglio = a + 1;  // one consonant, or a group that begins the next syllable
+  if (b - a > 2) {
+    const QChar c1 = w[a + 1].toLower();
+    const QChar c2 = w[a + 2].toLower();
+    const QString coppia = QString(c1) + c2;
+    const bool iniziale = (QStringLiteral("bcdfgptv").contains(c1) && (c2 == 'l' || c2 == 'r')) ||
+                          QStringList{"ch", "gh", "gn", "gl"}.contains(coppia);
+    if (c1 == c2 || (QStringLiteral("lmnr").contains(c1)) || (c1 != 's' && !iniziale)) taglio = a + 2;
+  }
+  return i == taglio;
+}
+
 }  // namespace
 
 QStringList RigheACapo(const QString& text, double width, const std::function<double(const QString&)>& measure) {
@@ -82,14 +108,25 @@ QStringList RigheACapo(const QString& text, double width, const std::function<do
           hi = mezzo - 1;
         }
       }
-      // Break at the last blank of that part (or the one right after it); inside the word when
-      // there is none.
+      // Break at the last blank of that part (or the one right after it). With none, a word
+      // wider than the cell is split between syllables, with a hyphen, or else where it must.
       qsizetype taglio = n;
+      QString trattino;
       const qsizetype blank = resto.lastIndexOf(QLatin1Char(' '), n);
-      if (blank > 0 && !resto.left(blank).trimmed().isEmpty()) taglio = blank;
+      if (blank > 0 && !resto.left(blank).trimmed().isEmpty()) {
+        taglio = blank;
+      } else {
+        for (qsizetype p = n - 1; p > 0; --p) {
+          if (ConfineSillaba(resto, p) && measure(resto.left(p) + QLatin1Char('-')) <= width) {
+            taglio = p;
+            trattino = QStringLiteral("-");
+            break;
+          }
+        }
+      }
       QString riga = resto.left(taglio);
       while (riga.endsWith(QLatin1Char(' '))) riga.chop(1);
-      righe << riga;
+      righe << riga + trattino;
       resto = resto.mid(taglio);
       while (resto.startsWith(QLatin1Char(' '))) resto.remove(0, 1);
       spezzato = true;

@@ -32,7 +32,7 @@ TEST(Printing, DrawsTheTableAsComputedByHand) {
   platform::FlexGrid g;
   Fill(g, 2, {200, 300});
   g.SetTextMatrix(0, 0, "");
-  g.SetTextMatrix(0, 1, "Testo");  // 500 wide: "Tes" and "to" on two lines, the row twice as high
+  g.SetTextMatrix(0, 1, "Testo");  // 500 wide: "Te-" and "sto" on two lines, the row twice as high
   g.SetTextMatrix(1, 0, "12");     // exactly 200: one line
   g.SetTextMatrix(1, 1, "abc");
   RecordingSurface s;
@@ -41,8 +41,8 @@ TEST(Printing, DrawsTheTableAsComputedByHand) {
       "orientation 1",
       "font Arial 10",
       "text 62,62 []",
-      "text 382,62 [Tes]",
-      "text 382,262 [to]",
+      "text 382,62 [Te-]",
+      "text 382,262 [sto]",
       // row 1: rule at 2 + 60 + 2 * 200 + 60 = 522
       "line 2,522 802,522",
       "text 62,582 [12]",
@@ -79,7 +79,7 @@ TEST(Printing, EdgeCasesOfTheTable) {
   }
 }
 
-TEST(Printing, TextsWrapAtBlanksAndInsideTooLongWords) {
+TEST(Printing, TextsWrapAtBlanksAndSplitTooLongWordsBetweenSyllables) {
   // Every character 100 wide, as on the recording surface.
   const auto misura = [](const QString& t) { return 100.0 * t.size(); };
   struct Case {
@@ -93,7 +93,14 @@ TEST(Printing, TextsWrapAtBlanksAndInsideTooLongWords) {
       {"abc", 0, {""}},  // a column of width 0 shows nothing
       {"abc", -10, {""}},
       {"abc", 300, {"abc"}},  // exactly as wide as the column: whole
-      {"abcdef", 350, {"abc", "def"}},
+      {"Indicativo", 700, {"Indica-", "tivo"}},
+      {"Condizionale", 600, {"Condi-", "ziona-", "le"}},
+      {"Congiuntivo", 600, {"Con-", "giun-", "tivo"}},
+      {"pasta", 300, {"pa-", "sta"}},
+      {"anno", 300, {"an-", "no"}},
+      {"capra", 300, {"ca-", "pra"}},
+      {"figlio", 400, {"fi-", "glio"}},
+      {"xyzw", 200, {"xy", "zw"}},  // no syllables: split where it must
       {"ab cd ef", 500, {"ab cd", "ef"}},
       {"abc def", 300, {"abc", "def"}},  // the blank right after a full line
       {"ab  cdefgh", 400, {"ab", "cdef", "gh"}},

@@ -1,5 +1,6 @@
 #include "exercise_window/stampa.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -76,6 +77,11 @@ void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& gr
   chiudi(pageTop, surface.CurrentY);
 }
 
+namespace {
+
+// The PDF file that takes the pages when there is no printer: in `cartella`, named after the
+// window's title and the time, "Fosku - <title> - 2026-12-08 14-05.pdf", without characters
+// that a file name cannot hold; " (2)", " (3)" ... before ".pdf" when the name is taken.
 QString FilePdf(const QString& cartella, const QString& titolo, const QDateTime& quando) {
   // Characters that no file system takes in a name (the strictest, Windows, included).
   QString pulito;
@@ -91,8 +97,6 @@ QString FilePdf(const QString& cartella, const QString& titolo, const QDateTime&
   for (int n = 2; QFileInfo::exists(dir.filePath(nome)); ++n) nome = QStringLiteral("%1 (%2).pdf").arg(base).arg(n);
   return dir.filePath(nome);
 }
-
-namespace {
 
 // No printer: the pages go to a PDF file in the documents folder, and the pupil is told where.
 void StampaSuPdf(QWidget* owner, const platform::FlexGrid& griglia, int orientation) {

@@ -1,7 +1,6 @@
 // Printing a grid: the one print command of every window that has a grid to print.
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 
 class QWidget;
@@ -20,11 +19,6 @@ namespace Stampa {
 // fit it.
 void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& griglia, double left,
                    double top, int orientation = 1);
-
-// The PDF file that takes the pages when there is no printer: in `cartella`, named after the
-// window's title and the time, "Fosku - <title> - 2026-12-08 14-05.pdf", without characters
-// that a file name cannot hold; " (2)", " (3)" ... before ".pdf" when the name is taken.
-QString FilePdf(const QString& cartella, const QString& titolo, const QDateTime& quando);
 
 // The print command: asks "Avvio la stampa?"; on Yes, announces "Sto stampando", prints the
 // grid at (2, 2) and ends the job. Where the system has no printer, the same pages go to a

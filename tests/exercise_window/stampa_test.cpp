@@ -286,24 +286,3 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
   platform::SetPrinterFactory({});
   platform::SetMsgBoxHandler({});
 }
-
-TEST(PrintCommand, PdfNamesHoldNoIllegalCharacterAndNeverReplaceAFile) {
-  testsupport::TempDir dir;
-  const QString cartella = QString::fromStdString(dir.path());
-  const QDateTime quando(QDate(2026, 12, 8), QTime(14, 5, 59));
-  struct Caso {
-    QString titolo;
-    QString atteso;
-  };
-  const Caso casi[] = {
-      {"Il modo dei fosku", "Fosku - Il modo dei fosku - 2026-12-08 14-05.pdf"},
-      {"a<b>c:d\"e/f\\g|h?i*j", "Fosku - a b c d e f g h i j - 2026-12-08 14-05.pdf"},
-      {"  \t ", "Fosku - 2026-12-08 14-05.pdf"},
-      {"", "Fosku - 2026-12-08 14-05.pdf"},
-  };
-  for (const Caso& c : casi) EXPECT_EQ(Stampa::FilePdf(cartella, c.titolo, quando), cartella + "/" + c.atteso);
-  // A name already taken gets a number.
-  testsupport::TempDir::WriteTo(dir.path() + "/Fosku - 2026-12-08 14-05.pdf", "x");
-  testsupport::TempDir::WriteTo(dir.path() + "/Fosku - 2026-12-08 14-05 (2).pdf", "x");
-  EXPECT_EQ(Stampa::FilePdf(cartella, "", quando), cartella + "/Fosku - 2026-12-08 14-05 (3).pdf");
-}

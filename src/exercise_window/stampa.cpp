@@ -1,5 +1,10 @@
 #include "exercise_window/stampa.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QWidget>
 #include <vector>
 
 #include "platform/flexgrid.h"
@@ -8,18 +13,13 @@
 
 namespace Stampa {
 
-QString AdattaTestoLarghezza(platform::PrintSurface& surface, const QString& text, double width) {
-  QString copia = text;
-  while (!copia.isEmpty() && surface.TextWidth(copia) > width) copia.chop(1);
-  return copia;
-}
-
 void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& griglia, double left, double top,
                    int orientation) {
   surface.SetOrientation(orientation);
   surface.SetFont(griglia.font().family(), griglia.font().pointSizeF());
   const int cols = griglia.Cols();
   const int rows = griglia.Rows();
+  const auto misura = [&surface](const QString& s) { return surface.TextWidth(s); };
 
   float R = static_cast<float>(left + 60);
   for (int k = 0; k < cols; ++k) R = R + static_cast<float>(griglia.ColWidth(k)) + 120.0f;
@@ -40,7 +40,14 @@ void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& gr
   double pageTop = top;
   surface.CurrentY = top;
   for (int r = 0; r < rows; ++r) {
-    const double rowHeight = surface.LineHeight() + 120;
+    // Each cell's lines in its column's width; the row is as tall as its tallest cell.
+    std::vector<QStringList> righe(static_cast<size_t>(cols));
+    qsizetype linee = 1;
+    for (int k = 0; k < cols; ++k) {
+      righe[static_cast<size_t>(k)] = platform::RigheACapo(griglia.TextMatrix(r, k), griglia.ColWidth(k), misura);
+      linee = std::max(linee, righe[static_cast<size_t>(k)].size());
+    }
+    const double rowHeight = surface.LineHeight() * static_cast<double>(linee) + 120;
     if (r > 0 && surface.CurrentY + rowHeight > pageBottom && surface.CurrentY > pageTop) {
       chiudi(pageTop, surface.CurrentY);  // the rest goes on the next page
       surface.NewPage();
@@ -50,23 +57,87 @@ void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& gr
       surface.Line(left, surface.CurrentY, R, surface.CurrentY);
     }
     surface.CurrentY += 60;
-    float x = static_cast<float>(left + 60);
-    for (int k = 0; k < cols; ++k) {
-      surface.CurrentX = x;
-      surface.Print(AdattaTestoLarghezza(surface, griglia.TextMatrix(r, k), griglia.ColWidth(k)));
-      x = x + static_cast<float>(griglia.ColWidth(k)) + 120.0f;
+    for (qsizetype i = 0; i < linee; ++i) {
+      const double y = surface.CurrentY;
+      float x = static_cast<float>(left + 60);
+      for (int k = 0; k < cols; ++k) {
+        const QStringList& cella = righe[static_cast<size_t>(k)];
+        if (i < cella.size()) {
+          surface.CurrentX = x;
+          surface.CurrentY = y;
+          surface.Print(cella[i]);
+        }
+        x = x + static_cast<float>(griglia.ColWidth(k)) + 120.0f;
+      }
+      surface.CurrentY = y;
+      surface.EndLine();
     }
     surface.CurrentY += 60;
-    surface.EndLine();
   }
   chiudi(pageTop, surface.CurrentY);
 }
+
+namespace {
+
+// The PDF file that takes the pages when there is no printer: in `cartella`, named after the
+// window's title and the time, "Fosku - <title> - 2026-12-08 14-05.pdf", without characters
+// that a file name cannot hold; " (2)", " (3)" ... before ".pdf" when the name is taken.
+QString FilePdf(const QString& cartella, const QString& titolo, const QDateTime& quando) {
+  // Characters that no file system takes in a name (the strictest, Windows, included).
+  QString pulito;
+  for (const QChar c : titolo) {
+    pulito += (c.unicode() < 0x20 || QStringLiteral("<>:\"/\\|?*").contains(c)) ? QChar(' ') : c;
+  }
+  pulito = pulito.simplified();
+  QString base = QStringLiteral("Fosku");
+  if (!pulito.isEmpty()) base += QStringLiteral(" - ") + pulito;
+  base += QStringLiteral(" - ") + quando.toString(QStringLiteral("yyyy-MM-dd HH-mm"));
+  const QDir dir(cartella);
+  QString nome = base + QStringLiteral(".pdf");
+  for (int n = 2; QFileInfo::exists(dir.filePath(nome)); ++n) nome = QStringLiteral("%1 (%2).pdf").arg(base).arg(n);
+  return dir.filePath(nome);
+}
+
+// No printer: the pages go to a PDF file in the documents folder, and the pupil is told where.
+void StampaSuPdf(QWidget* owner, const platform::FlexGrid& griglia, int orientation) {
+  const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString titolo = owner != nullptr ? owner->window()->windowTitle() : QString();
+  QString percorso;
+  bool scritto = false;
+  if (!cartella.isEmpty() && QDir().mkpath(cartella)) {
+    percorso = FilePdf(cartella, titolo, QDateTime::currentDateTime());
+    auto pdf = platform::PdfSurface(percorso);
+    StampaGriglia(*pdf, griglia, 2, 2, orientation);
+    scritto = pdf->EndDoc();
+    pdf.reset();  // the file is complete once its writer is gone
+    const QFileInfo file(percorso);
+    scritto = scritto && file.exists() && file.size() > 0;
+    if (!scritto && file.exists() && file.size() == 0) QFile::remove(percorso);
+  } else {
+    percorso = cartella;
+  }
+  const QString dove = QDir::toNativeSeparators(percorso);
+  if (scritto) {
+    platform::MsgBox(owner, QStringLiteral("Non c'è nessuna stampante: la stampa è stata salvata nel file\n") + dove,
+                     platform::vbInformation);
+  } else {
+    platform::MsgBox(owner,
+                     QStringLiteral("Non c'è nessuna stampante e non è stato possibile salvare la stampa in\n") + dove,
+                     platform::vbCritical);
+  }
+}
+
+}  // namespace
 
 void ComandoStampa(QWidget* owner, const platform::FlexGrid& griglia, int orientation) {
   if (platform::MsgBox(owner, QStringLiteral("Avvio la stampa?"), platform::vbYesNoQuestion) != platform::vbYes)
     return;
   auto printer = platform::Printer();
-  if (!printer || !printer->IsOk()) {
+  if (!printer) {
+    StampaSuPdf(owner, griglia, orientation);
+    return;
+  }
+  if (!printer->IsOk()) {
     platform::MsgBox(owner, QStringLiteral("Nessuna stampante disponibile: impossibile stampare."),
                      platform::vbCritical);
     return;

@@ -110,15 +110,19 @@ void TreBottoni::ImpostaGriglia() {
     return;
   }
   // Column widths in 36ths of the window's width: number 1, item 8, each choice 2, errors.
+  // The choices' headers are centred, and the errors header where the window's design says so.
   std::vector<int> fattori = {1, 8};
   std::vector<QString> intestazioni = {tre_.titoloGriglia};
+  std::vector<int> centrate;
   for (int k = 0; k < NumeroBottoni(); ++k) {
     fattori.push_back(2);
     intestazioni.push_back(tre_.intestazioni.at(static_cast<size_t>(k)));
+    centrate.push_back(k + 2);
   }
   fattori.push_back(tre_.disposizione.larghezzaErrori);
   intestazioni.push_back(QStringLiteral("Errori"));
-  ImpostaColonne(fattori, intestazioni);
+  if (tre_.disposizione.erroriCentrato) centrate.push_back(ColonnaErrori());
+  ImpostaColonne(fattori, intestazioni, centrate);
 }
 
 void TreBottoni::CentraEtichetta() { ExerciseWindow::CentraEtichetta(Label2, Picture1); }

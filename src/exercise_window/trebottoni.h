@@ -20,6 +20,7 @@ struct DisposizioneBottoni {
   QRectF avanti{4440, 5640, 1920, 1080};
   bool avantiAzzurro = false;  // the next-item button painted pale cyan like the answer buttons
   int larghezzaErrori = 3;     // width of the errors column, in 36ths of the window's width
+  bool erroriCentrato = true;  // the errors column's header centred like the choices' headers
 };
 
 struct ConfigTreBottoni {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QWidget>
+#include <functional>
 
 #include "exercise_window/stampa.h"
 #include "platform/flexgrid.h"
@@ -28,8 +32,8 @@ TEST(Printing, DrawsTheTableAsComputedByHand) {
   platform::FlexGrid g;
   Fill(g, 2, {200, 300});
   g.SetTextMatrix(0, 0, "");
-  g.SetTextMatrix(0, 1, "Testo");  // 500 wide: cut to 3 characters (300)
-  g.SetTextMatrix(1, 0, "12");     // exactly 200: printed whole
+  g.SetTextMatrix(0, 1, "Testo");  // 500 wide: "Te-" and "sto" on two lines, the row twice as high
+  g.SetTextMatrix(1, 0, "12");     // exactly 200: one line
   g.SetTextMatrix(1, 1, "abc");
   RecordingSurface s;
   Stampa::StampaGriglia(s, g, 2, 2);
@@ -37,14 +41,15 @@ TEST(Printing, DrawsTheTableAsComputedByHand) {
       "orientation 1",
       "font Arial 10",
       "text 62,62 []",
-      "text 382,62 [Tes]",
-      // row 1: rule at 62 + 60 + 200 (line end) = 322
-      "line 2,322 802,322",
-      "text 62,382 [12]",
-      "text 382,382 [abc]",
-      // bottom: 382 + 60 + 200 = 642
-      "box 2,2 802,642",
-      "line 322,2 322,642",
+      "text 382,62 [Te-]",
+      "text 382,262 [sto]",
+      // row 1: rule at 2 + 60 + 2 * 200 + 60 = 522
+      "line 2,522 802,522",
+      "text 62,582 [12]",
+      "text 382,582 [abc]",
+      // bottom: 582 + 200 + 60 = 842
+      "box 2,2 802,842",
+      "line 322,2 322,842",
   };
   EXPECT_EQ(s.calls, expected);
 }
@@ -74,16 +79,38 @@ TEST(Printing, EdgeCasesOfTheTable) {
   }
 }
 
-TEST(Printing, FitTextNeverLoopsAndCutsFromTheEnd) {
-  RecordingSurface s;
+TEST(Printing, TextsWrapAtBlanksAndSplitTooLongWordsBetweenSyllables) {
+  // Every character 100 wide, as on the recording surface.
+  const auto misura = [](const QString& t) { return 100.0 * t.size(); };
   struct Case {
     QString text;
     double width;
-    QString expected;
+    QStringList expected;
   };
-  const Case cases[] = {{"", 0, ""}, {"", 100, ""}, {"abcdef", 350, "abc"}, {"abc", 300, "abc"}, {"abc", 0, ""},
-                        {"abc", -10, ""}};
-  for (const auto& c : cases) EXPECT_EQ(Stampa::AdattaTestoLarghezza(s, c.text, c.width), c.expected) << c.text.toStdString();
+  const Case cases[] = {
+      {"", 0, {""}},
+      {"", 100, {""}},
+      {"abc", 0, {""}},  // a column of width 0 shows nothing
+      {"abc", -10, {""}},
+      {"abc", 300, {"abc"}},  // exactly as wide as the column: whole
+      {"Indicativo", 700, {"Indica-", "tivo"}},
+      {"Condizionale", 600, {"Condi-", "ziona-", "le"}},
+      {"Congiuntivo", 600, {"Con-", "giun-", "tivo"}},
+      {"pasta", 300, {"pa-", "sta"}},
+      {"anno", 300, {"an-", "no"}},
+      {"capra", 300, {"ca-", "pra"}},
+      {"figlio", 400, {"fi-", "glio"}},
+      {"xyzw", 200, {"xy", "zw"}},  // no syllables: split where it must
+      {"ab cd ef", 500, {"ab cd", "ef"}},
+      {"abc def", 300, {"abc", "def"}},  // the blank right after a full line
+      {"ab  cdefgh", 400, {"ab", "cdef", "gh"}},
+      {"abc ", 300, {"abc"}},  // a trailing blank makes no empty line
+      {"ab\r\ncd", 500, {"ab", "cd"}},
+      {"abc", 50, {"a", "b", "c"}},  // narrower than a character: one on each line, never a loop
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(platform::RigheACapo(c.text, c.width, misura), c.expected) << c.text.toStdString() << " " << c.width;
+  }
 }
 
 TEST(Printing, ALongGridGoesOnToTheNextPage) {
@@ -155,14 +182,6 @@ TEST(PrintCommand, AsksAnnouncesPrintsAndEnds) {
   EXPECT_TRUE(printed.contains("box 2,2 482,322"));
   EXPECT_EQ(printed.last(), "end");
 
-  // No printer: the pupil is told, and nothing is announced.
-  boxes.clear();
-  platform::SetPrinterFactory([]() -> std::unique_ptr<platform::PrintSurface> { return nullptr; });
-  Stampa::ComandoStampa(nullptr, g);
-  ASSERT_EQ(boxes.size(), 2);
-  EXPECT_TRUE(boxes[1].startsWith("16 "));
-  EXPECT_FALSE(boxes.contains("64 Sto stampando"));
-
   platform::SetPrinterFactory({});
   platform::SetMsgBoxHandler({});
 }
@@ -187,4 +206,83 @@ TEST(PrintCommand, PrintsARealPdf) {
   EXPECT_TRUE(bytes.startsWith("%PDF"));
   EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2);
   if (const char* keep = std::getenv("FOSKU_KEEP_PDF")) QFile::copy(path, QString::fromUtf8(keep));
+}
+
+namespace {
+
+// The number of pages a PDF file says it has.
+int PaginePdf(const QByteArray& pdf) {
+  const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("/Type\\s*/Pages\\b[^>]*/Count\\s+(\\d+)"))
+                                        .match(QString::fromLatin1(pdf));
+  return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+}  // namespace
+
+TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
+  testsupport::TempHome home;
+  const QString documenti = QString::fromStdString(home.home()) + "/Documents";
+  QWidget finestra;
+  finestra.setWindowTitle(QStringLiteral("Verbi: 1°/2° \"prova\""));
+  platform::SetPrinterFactory([]() -> std::unique_ptr<platform::PrintSurface> { return nullptr; });
+  struct Caso {
+    const char* nome;
+    int righe;
+    std::function<void()> prima;  // what the documents folder looks like before the print
+    bool salvato;
+    int pagine;
+  };
+  const Caso casi[] = {
+      {"folder missing, one page", 3, [&] { QDir(documenti).removeRecursively(); }, true, 1},
+      {"same minute, two pages: a new file", 60, [] {}, true, 2},
+      {"the folder cannot be made", 3,
+       [&] {
+         QDir(documenti).removeRecursively();
+         testsupport::TempDir::WriteTo(documenti.toStdString(), "not a folder");
+       },
+       false, 0},
+  };
+  QStringList scritti;
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    c.prima();
+    platform::FlexGrid g;
+    Fill(g, c.righe, {600, 3000});
+    for (int r = 0; r < c.righe; ++r) g.SetTextMatrix(r, 1, QStringLiteral("che noi fossimo arrivati %1").arg(r));
+    QStringList boxes;
+    platform::SetMsgBoxHandler([&](const QString& t, int code) {
+      boxes << QStringLiteral("%1 %2").arg(code).arg(t);
+      return platform::vbYes;
+    });
+    Stampa::ComandoStampa(&finestra, g);
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(boxes[0], "36 Avvio la stampa?");
+    const QStringList files = QDir(documenti).entryList({"*.pdf"}, QDir::Files, QDir::Name);
+    if (!c.salvato) {
+      EXPECT_TRUE(boxes[1].startsWith("16 ")) << boxes[1].toStdString();
+      EXPECT_TRUE(boxes[1].contains(documenti)) << boxes[1].toStdString();
+      EXPECT_TRUE(files.isEmpty());
+      continue;
+    }
+    // One more file, the earlier ones kept; the message gives its full path.
+    ASSERT_EQ(files.size(), scritti.size() + 1);
+    QString nuovo;
+    for (const QString& f : files) {
+      if (!scritti.contains(f)) nuovo = f;
+    }
+    scritti << nuovo;
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Fosku - Verbi 1° 2° prova - \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d( \\(2\\))?\\.pdf$"))
+                    .match(nuovo)
+                    .hasMatch())
+        << nuovo.toStdString();
+    const QString percorso = documenti + "/" + nuovo;
+    EXPECT_EQ(boxes[1], QStringLiteral("64 Non c'è nessuna stampante: la stampa è stata salvata nel file\n") + percorso);
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(PaginePdf(bytes), c.pagine);
+  }
+  platform::SetPrinterFactory({});
+  platform::SetMsgBoxHandler({});
 }

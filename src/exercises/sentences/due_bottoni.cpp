@@ -20,6 +20,7 @@ DisposizioneBottoni Disposizione() {
   d.avanti = QRectF(4680, 2760, 1815, 975);
   d.avantiAzzurro = true;
   d.larghezzaErrori = 2;
+  d.erroriCentrato = false;
   return d;
 }
 

@@ -1,0 +1,192 @@
+// The results grid of every window at 1024 x 768: the header cells the windows centre, and no
+// text cut, filled with the longest texts the program ships.
+#include <gtest/gtest.h>
+
+#include <QFontMetricsF>
+#include <QRegularExpression>
+#include <functional>
+#include <set>
+
+#include "exercises/sentences/form12_transitive_intransitive.h"
+#include "exercises/sentences/form13_predicate.h"
+#include "exercises/sentences/form15_person.h"
+#include "exercises/sentences/form17_active_passive.h"
+#include "exercises/sentences/form19_fitting_verb.h"
+#include "exercises/sentences/form20_correct_incorrect.h"
+#include "exercises/sentences/form9_recognise_verb.h"
+#include "exercises/sentences/tavola_coppie.h"
+#include "exercises/verbs/form10_complete_tables.h"
+#include "exercises/verbs/form11_classification.h"
+#include "exercises/verbs/form18_complete_sentence.h"
+#include "exercises/verbs/form1_infinitive_conjugation.h"
+#include "exercises/verbs/form2_root_ending.h"
+#include "exercises/verbs/form4_past_present_future.h"
+#include "exercises/verbs/form5_form_conjugation.h"
+#include "exercises/verbs/form6_find_infinitive.h"
+#include "exercises/verbs/form7_mood.h"
+#include "exercises/verbs/form8_mixed_tables.h"
+#include "platform/twips.h"
+#include "support/exercise_fixture.h"
+#include "support/shipped_data.h"
+#include "tables/form3_conjugation_tables.h"
+
+namespace {
+
+struct Caso {
+  const char* nome;
+  std::function<ExerciseWindow&()> apri;
+  std::set<int> intestazioniCentrate;  // the header cells the window's grid layout centres
+  std::vector<std::string> file;       // the shipped data files it reads
+};
+
+template <typename F>
+std::function<ExerciseWindow&()> Apri() {
+  return []() -> ExerciseWindow& { return platform::Instance<F>(); };
+}
+
+const std::vector<std::string> kInfiniti = {"1/are.txt", "1/ere.txt", "1/ire.txt"};
+const std::vector<std::string> kVerbi = {"2/regolariare.txt",    "2/regolariareausessere.txt",
+                                         "2/regolariere.txt",    "2/regolariereei.txt",
+                                         "2/regolariire.txt",    "2/regolariireausessere.txt",
+                                         "2/regolariireisco.txt", "2/regolariireiscoausiliareessere.txt"};
+
+std::vector<std::string> Frasi18() {
+  std::vector<std::string> f;
+  for (int t = 0; t < 14; ++t) f.push_back("8/" + std::to_string(t) + ".txt");
+  return f;
+}
+
+const std::vector<Caso>& Finestre() {
+  static const std::vector<Caso> f = {
+      {"Form1", Apri<Form1>(), {2, 3, 4, 5}, kInfiniti},
+      {"Form5", Apri<Form5>(), {2, 3, 4, 5}, kVerbi},
+      {"Form7", Apri<Form7>(), {2, 3, 4, 5}, kVerbi},
+      {"Form4", Apri<Form4>(), {2, 3, 4, 5}, kVerbi},
+      {"Form20", Apri<Form20>(), {2, 3}, {"6/corrette.txt", "6/scorrette.txt"}},
+      {"Form12", Apri<Form12>(), {2, 3}, {"4/transitivi.txt", "4/intransitivi.txt"}},
+      {"Form17", Apri<Form17>(), {2, 3}, {"7/attive.txt", "7/passive.txt"}},
+      {"Form13", Apri<Form13>(), {2, 3}, {"5/Verbale.txt", "5/nominale.txt"}},
+      {"Form19", Apri<Form19>(), {2, 3}, {"9/fosku.txt"}},
+      {"Form2", Apri<Form2>(), {2, 3, 5}, kInfiniti},
+      {"Form6", Apri<Form6>(), {2, 3}, kVerbi},
+      {"Form18", Apri<Form18>(), {2, 3}, Frasi18()},
+      {"Form8", Apri<Form8>(), {4}, kVerbi},
+      {"Form10", Apri<Form10>(), {4}, kVerbi},
+      {"Form11", Apri<Form11>(), {6}, kVerbi},
+      {"Form9", Apri<Form9>(), {2, 3}, {"3/liv1.txt", "3/liv2.txt", "3/liv3.txt", "3/liv4.txt", "3/liv5.txt"}},
+      {"Form15", Apri<Form15>(), {1, 2}, {"3/sottinteso.txt"}},
+      {"Form14", Apri<Form14>(), {2, 3}, {"6/corrette scorrette.txt"}},
+      {"Form16", Apri<Form16>(), {2, 3}, {"7/attivopassivo1.txt"}},
+  };
+  return f;
+}
+
+class Griglie : public testsupport::ExerciseTest {
+ protected:
+  void SetUp() override {
+    ExerciseTest::SetUp();
+    platform::SetScreenSizeOverride(
+        [] { return QSizeF(1024 * platform::TwipsPerPixelX(), 768 * platform::TwipsPerPixelY()); });
+  }
+  void TearDown() override {
+    ExerciseTest::TearDown();
+    platform::SetScreenSizeOverride({});
+  }
+};
+
+// Every cell shows its whole text: the lines it is drawn on are no wider than the cell, their
+// height fits the row, they hold every character of the text (only the blanks where a line
+// breaks go, and a hyphen where a word is split), and the column keeps the width it was given.
+void NessunTestoTagliato(const platform::FlexGrid& g) {
+  for (int k = 0; k < g.Cols(); ++k) {
+    EXPECT_EQ(g.columnWidth(k), platform::ToPixelsX(g.ColWidth(k))) << "column " << k;
+  }
+  for (int r = 0; r < g.Rows(); ++r) {
+    for (int k = 0; k < g.Cols(); ++k) {
+      const QString testo = g.TextMatrix(r, k);
+      if (testo.isEmpty()) continue;
+      SCOPED_TRACE(QStringLiteral("cell %1,%2 \"%3\"").arg(r).arg(k).arg(testo).toStdString());
+      const QRect cella = g.visualRect(g.model()->index(r, k));
+      const QRect area = g.AreaTesto(r, k);
+      EXPECT_TRUE(cella.contains(area));
+      const QFontMetricsF fm(g.FontCella(r, k), g.viewport());
+      const QStringList righe = g.RigheCella(r, k);
+      for (const QString& riga : righe) EXPECT_LE(fm.horizontalAdvance(riga), area.width()) << riga.toStdString();
+      EXPECT_LE(fm.lineSpacing() * static_cast<double>(righe.size()), area.height());
+      QString tutto = testo;
+      tutto.remove(QRegularExpression(QStringLiteral("[ \\r\\n-]")));
+      EXPECT_EQ(righe.join(QString()).remove(QRegularExpression(QStringLiteral("[ -]"))), tutto);
+    }
+  }
+}
+
+// The widest text, in the grid's font, of the window's shipped files and of what its grid
+// already shows (the verb windows show forms that the program builds rather than reads).
+QString TestoPiuLungo(const Caso& f, const platform::FlexGrid& g) {
+  const QFontMetricsF fm(g.font());
+  QStringList testi;
+  for (const auto& file : f.file) {
+    for (const auto& riga : testsupport::RigheSpedite(testsupport::RuntimeDir() + "/testiFosku/" + file)) {
+      testi << QString::fromStdString(riga);
+    }
+  }
+  for (int r = 0; r < g.Rows(); ++r) {
+    for (int k = 0; k < g.Cols(); ++k) testi << g.TextMatrix(r, k);
+  }
+  QString piuLungo;
+  for (const QString& t : testi) {
+    if (fm.horizontalAdvance(t) > fm.horizontalAdvance(piuLungo)) piuLungo = t;
+  }
+  return piuLungo;
+}
+
+}  // namespace
+
+TEST_F(Griglie, EveryWindowCentresTheHeaderCellsOfItsLayout) {
+  for (const Caso& f : Finestre()) {
+    SCOPED_TRACE(f.nome);
+    ExerciseWindow& w = f.apri();
+    w.Show();
+    const platform::FlexGrid& g = *w.Griglia;
+    ASSERT_GT(g.Rows(), 0);
+    for (int k = 0; k < g.Cols(); ++k) {
+      ASSERT_NE(g.item(0, k), nullptr);
+      EXPECT_EQ(g.item(0, k)->textAlignment() == Qt::AlignCenter, f.intestazioniCentrate.count(k) == 1) << k;
+    }
+    w.Unload();
+  }
+}
+
+TEST_F(Griglie, NoTextIsCutAt1024x768) {
+  for (const Caso& f : Finestre()) {
+    SCOPED_TRACE(f.nome);
+    ExerciseWindow& w = f.apri();
+    w.Show();
+    ASSERT_EQ(w.frameGeometry().size(), QSize(1024, 768));
+    // Items as the window draws them, then a row whose every cell holds the longest shipped text.
+    for (int i = 0; i < 30; ++i) w.GeneraEsercizio();
+    platform::FlexGrid& g = *w.Griglia;
+    const QString lungo = TestoPiuLungo(f, g);
+    ASSERT_FALSE(lungo.isEmpty());
+    g.SetRows(g.Rows() + 1);
+    g.SetTextMatrix(g.Rows() - 1, 0, QString::number(g.Rows() - 1));
+    for (int k = 1; k < g.Cols(); ++k) g.SetTextMatrix(g.Rows() - 1, k, lungo);
+    w.mnuVisual_Click();
+    ASSERT_TRUE(g.isVisible());
+    NessunTestoTagliato(g);
+    w.Unload();
+  }
+}
+
+TEST_F(Griglie, TheFullConjugationTableCutsNothing) {
+  auto& w = platform::Instance<Form3>();
+  w.Show();
+  for (int tipo = 0; tipo < 5; ++tipo) {
+    SCOPED_TRACE(tipo);
+    w.Option1_Click(tipo);
+    w.mnuVis_Click();
+    NessunTestoTagliato(*w.Griglia);
+    w.mnuChiudi_Click();
+  }
+  w.Unload();
+}

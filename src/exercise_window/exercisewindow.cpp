@@ -7,6 +7,7 @@
 
 #include "app/formmenu.h"
 #include "exercise_window/contatori.h"
+#include "exercise_window/messaggi_file.h"
 #include "exercise_window/stampa.h"
 #include "platform/commandbutton.h"
 #include "platform/msgbox.h"
@@ -249,14 +250,9 @@ void ExerciseWindow::mnuFont_Click() {
   DopoFont();
 }
 
-void ExerciseWindow::SegnalaFileMancanti(const std::vector<std::string>& files) {
-  QStringList nomi;
-  for (const auto& f : files) nomi << QString::fromStdString(f);
-  platform::MsgBox(this,
-                   QStringLiteral("Non posso preparare l'esercizio: manca o è vuoto %1 \"%2\" nella cartella del programma.")
-                       .arg(nomi.size() == 1 ? QStringLiteral("il file") : QStringLiteral("ognuno dei file"),
-                            nomi.join(QStringLiteral("\", \""))),
-                   platform::vbCritical);
+void ExerciseWindow::SegnalaFileMancanti(const std::vector<std::string>& files, const QString& apertura,
+                                         int icona) {
+  platform::MsgBox(this, MessaggioFileDati(apertura, files), icona);
 }
 
 bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {

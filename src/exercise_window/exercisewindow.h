@@ -13,6 +13,7 @@
 #include "exercise_window/tabella_finestre.h"
 #include "platform/flexgrid.h"
 #include "platform/form.h"
+#include "platform/msgbox.h"
 #include "platform/statusbar.h"
 
 class ExerciseWindow : public platform::Form {
@@ -99,8 +100,12 @@ class ExerciseWindow : public platform::Form {
   // What the window placed at run time, laid out again after a resize.
   virtual void Ridisponi() {}
 
-  // Tells the pupil that an item cannot be drawn because these data files are missing or empty.
-  void SegnalaFileMancanti(const std::vector<std::string>& files);
+  // Tells the pupil that an item cannot be drawn from these data files, and what is wrong with
+  // each (missing, empty, no usable line), naming it by its full path. `apertura` is what the
+  // message says first; the box has the critical icon unless `icona` says otherwise.
+  void SegnalaFileMancanti(const std::vector<std::string>& files,
+                           const QString& apertura = QStringLiteral("Non posso preparare l'esercizio"),
+                           int icona = platform::vbCritical);
 
   void Form_Resize() override;
   void Form_Unloaded() override;

@@ -1,5 +1,5 @@
 // Modal message boxes by the codes the windows use: 16 (OK, critical icon), 36 (Yes and No,
-// question icon), 64 (OK, information icon). The answer Yes is 6, No is 7, OK is 1.
+// question icon), 48 (OK, warning icon), 64 (OK, information icon). The answer Yes is 6, No is 7, OK is 1.
 // Every box carries the title "Fosku".
 #pragma once
 
@@ -13,6 +13,7 @@ namespace platform {
 constexpr int vbOKOnly = 0;
 constexpr int vbCritical = 16;
 constexpr int vbYesNoQuestion = 36;
+constexpr int vbExclamation = 48;
 constexpr int vbInformation = 64;
 constexpr int vbOK = 1;
 constexpr int vbYes = 6;

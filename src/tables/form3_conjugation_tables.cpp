@@ -10,6 +10,7 @@
 #include "conjugation/forms.h"
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
+#include "exercise_window/messaggi_file.h"
 #include "exercise_window/stampa.h"
 #include "platform/msgbox.h"
 #include "platform/twips.h"
@@ -202,6 +203,7 @@ void Form3::Form_Load() {
 }
 
 void Form3::Form_Activate() {
+  classiSegnalate_.clear();
   SetTop(0);
   SetLeft(0);
   SetHeight(platform::ScreenHeightTwips());
@@ -303,13 +305,13 @@ void Form3::GeneraRegolare(int Coniugazione) {
   if (!CostruisciFosku::DrawRegularVerb(Coniugazione)) {
     classeEstratta_ = -1;
     MostraRigheVuote();
-    QStringList nomi;
-    for (const auto& f : CostruisciFosku::ListFilesOf(Coniugazione)) nomi << Testo(f);
-    platform::MsgBox(this,
-                     QStringLiteral("Non posso mostrare i verbi di questa coniugazione: mancano o sono vuoti "
-                                    "i file \"%1\" nella cartella del programma.")
-                         .arg(nomi.join(QStringLiteral("\", \""))),
-                     platform::vbCritical);
+    // Said once per showing for each class: a click on a tense shows the empty rows in silence.
+    if (classiSegnalate_.insert(Coniugazione).second) {
+      platform::MsgBox(this,
+                       MessaggioFileDati(QStringLiteral("Non posso mostrare i verbi di questa coniugazione"),
+                                         CostruisciFosku::ListFilesOf(Coniugazione)),
+                       platform::vbCritical);
+    }
     return;
   }
   classeEstratta_ = Coniugazione;

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <array>
+#include <set>
 
 #include "platform/flexgrid.h"
 #include "platform/form.h"
@@ -84,4 +85,6 @@ class Form3 : public platform::Form {
   // The regular class whose verb was drawn last by this window (-1: none), so that the full
   // table of a class whose draw failed never conjugates another class's row.
   int classeEstratta_ = -1;
+  // The regular classes whose missing lists this showing has already told the pupil about.
+  std::set<int> classiSegnalate_;
 };

@@ -202,7 +202,10 @@ TEST_F(ThreeButtons, AWindowWithNoUsableListSaysWhichFilesAndDisablesItsButtons)
   auto& w = platform::Instance<Form1>();
   w.Show();
   ASSERT_EQ(messages.size(), 1);
-  EXPECT_TRUE(messages[0].contains("\\testiFosku\\1\\ire.txt"));
+  EXPECT_TRUE(messages[0].contains(QString::fromStdString("manca il file \"" + program.path() + "/testiFosku/1/ire.txt\"")))
+      << messages[0].toStdString();
+  EXPECT_TRUE(messages[0].contains(QString::fromStdString("il file \"" + program.path() + "/testiFosku/1/are.txt\" è vuoto")))
+      << messages[0].toStdString();
   for (auto* b : w.Command1) EXPECT_FALSE(b->isEnabled());
   EXPECT_EQ(w.Griglia->Rows(), 1);
 

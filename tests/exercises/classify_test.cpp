@@ -630,24 +630,28 @@ TEST_F(Classify, AClassWithoutVerbsIsReportedAndNeverHangs) {
     SCOPED_TRACE(c.voce);
     messages.clear();
     const int righe = w.Griglia->Rows();
+    const int riga = w.RigaItem();
+    const QString forma = w.Label1->text();
     w.mnud[static_cast<size_t>(c.voce)]->trigger();
     ASSERT_EQ(messages.size(), 1);
     for (const QString& f : c.file) EXPECT_TRUE(messages[0].contains(f)) << messages[0].toStdString();
-    EXPECT_EQ(w.Griglia->Rows(), righe);  // no row for an item that is not there
-    EXPECT_EQ(w.RigaItem(), 0);
-    EXPECT_TRUE(w.Label1->text().isEmpty());
-    EXPECT_FALSE(w.Text1->isEnabled());
-    EXPECT_FALSE(w.Picture2->isEnabled());
-    // Nothing can be answered.
-    w.Text1->setText("cantare");
-    w.Text1_KeyUp(kInvio, 0);
-    for (int i = 0; i < 5; ++i) w.Option2_Click(i);
-    EXPECT_EQ(Module1::Esatti + Module1::Errati, 0);
+    // The class is put out of reach; the item on show stays, under the class menu's old choice.
+    EXPECT_FALSE(w.mnud[static_cast<size_t>(c.voce)]->isEnabled());
+    EXPECT_FALSE(w.mnud[static_cast<size_t>(c.voce)]->isChecked());
+    EXPECT_TRUE(w.mnud[5]->isChecked());
+    EXPECT_EQ(w.Griglia->Rows(), righe);
+    EXPECT_EQ(w.RigaItem(), riga);
+    EXPECT_EQ(w.Label1->text(), forma);
+    EXPECT_TRUE(w.Text1->isEnabled());
   }
-  // Another class brings the items back.
+  // Changing the level draws again from the classes that have verbs, in silence.
   messages.clear();
+  for (int l = 1; l <= 7; ++l) w.mnulivello[static_cast<size_t>(l)]->trigger();
+  EXPECT_TRUE(messages.isEmpty());
+  // Another class brings its items.
   w.mnud[0]->trigger();
   EXPECT_TRUE(messages.isEmpty());
+  EXPECT_EQ(w.ConiugazioneScelta, 0);
   EXPECT_GT(w.RigaItem(), 0);
   EXPECT_TRUE(w.Text1->isEnabled());
   Rispondi(kInfinito, true);

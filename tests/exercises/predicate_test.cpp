@@ -120,6 +120,7 @@ TEST_F(Form13Test, FontCommandReachesAllThreeLabelsAndRefitsTheButtons) {
   Scrivi("testiFosku/5/nominale.txt", {});
   auto& f = Finestra();
   f.Show();
+  messaggi_.clear();  // the empty list of nominal predicates, told at opening
   const QString nome = QStringLiteral("DejaVu Serif");
   CommDlgs::SetFontChooser([&](QWidget*, const CommDlgs::FontRequest&) {
     CommDlgs::FontChoice c;

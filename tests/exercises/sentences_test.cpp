@@ -171,7 +171,12 @@ TEST_P(KindTest, OneListEmptyDrawsOnlyFromTheOther) {
     EXPECT_EQ(ListaMostrata(f), 1);
     f.GeneraEsercizio();
   }
-  EXPECT_TRUE(messaggi_.isEmpty());
+  // The empty list was told once, when the window opened: its file, by its full path.
+  ASSERT_EQ(messaggi_.size(), 1);
+  EXPECT_TRUE(messaggi_[0].contains(QString::fromStdString("\"" + folder_.path() + "/" + t.file0 + "\" è vuoto")))
+      << messaggi_[0].toStdString();
+  const std::string file1 = t.file1.substr(t.file1.rfind('/') + 1);
+  EXPECT_FALSE(messaggi_[0].contains(QString::fromStdString(file1)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, KindTest, ::testing::ValuesIn(Tipi()),

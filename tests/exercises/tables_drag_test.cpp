@@ -650,7 +650,7 @@ TEST_F(TablesDrag, CompleteTablesMenus) {
   EXPECT_TRUE(w.mnuDec->menuAction()->isVisible());
 }
 
-TEST_F(TablesDrag, CompleteTablesARegularClassWithAnEmptyListSaysSoAndTakesNoDrop) {
+TEST_F(TablesDrag, CompleteTablesARegularClassWithAnEmptyListSaysSoAndKeepsTheTables) {
   testsupport::TempProgramFolder programma;
   programma.Write("testiFosku/2/regolariere.txt", "vend\r\n");
   auto& w = F10();
@@ -660,17 +660,25 @@ TEST_F(TablesDrag, CompleteTablesARegularClassWithAnEmptyListSaysSoAndTakesNoDro
     SCOPED_TRACE(classe);
     messages.clear();
     const int righe = w.Griglia->Rows();
-    w.mnud_Click(classe);
+    const int riga = w.RigaItem();
+    const QString prima = w.Label3[0]->text();
+    w.mnud[static_cast<size_t>(classe)]->trigger();
     ASSERT_EQ(messages.size(), 1);
-    for (const auto& f : CostruisciFosku::ListFilesOf(classe)) EXPECT_TRUE(messages[0].contains(Q(f))) << f;
-    EXPECT_EQ(w.Griglia->Rows(), righe);  // no row for an item that is not there
-    EXPECT_EQ(w.RigaItem(), 0);
-    for (auto* l : w.Label3) EXPECT_TRUE(l->isHidden());
-    for (int r = 0; r < 24; ++r) w.Label1_DragDrop(r, r);
-    EXPECT_EQ(Module1::Esatti + Module1::Errati, 0);
-    EXPECT_TRUE(sounds.empty());
-    EXPECT_FALSE(w.BottoneAvanti->isEnabled());
+    for (const auto& f : CostruisciFosku::ListFilesOf(classe)) {
+      EXPECT_TRUE(messages[0].contains(Q(f.substr(f.rfind('\\') + 1)))) << f;
+    }
+    // The tables of essere stay, under their class; the empty class can no longer be chosen.
+    EXPECT_EQ(w.Griglia->Rows(), righe);
+    EXPECT_EQ(w.RigaItem(), riga);
+    EXPECT_EQ(w.Label3[0]->text(), prima);
+    EXPECT_EQ(w.ConiugazioneScelta, 3);
+    EXPECT_TRUE(w.mnud[3]->isChecked());
+    EXPECT_FALSE(w.mnud[static_cast<size_t>(classe)]->isChecked());
+    EXPECT_FALSE(w.mnud[static_cast<size_t>(classe)]->isEnabled());
   }
+  // A level change says nothing more.
+  for (int l = 5; l >= 1; --l) w.mnulivello[static_cast<size_t>(l)]->trigger();
+  EXPECT_EQ(messages.size(), 1);
   // The class whose list holds a verb works.
   messages.clear();
   w.mnud_Click(1);

@@ -1,5 +1,7 @@
 #include "exercises/sentences/due_bottoni.h"
 
+#include <set>
+
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
 #include "platform/paths.h"
@@ -8,6 +10,9 @@
 namespace {
 
 bool Vuota(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
+
+// An item as the pupil reads it: blanks around it and letter case do not count.
+QString Chiave(const std::string& s) { return QString::fromStdString(s).trimmed().toLower(); }
 
 // The two-button windows share one design: a wide frame for the item and, below it, the two
 // answer buttons and the next-item button side by side.
@@ -49,24 +54,53 @@ void DueBottoni::Riempi(const std::string& file, std::vector<std::string>& lista
 void DueBottoni::LeggiFosku() {
   Riempi(due_.primoFile, PrimaLista, NumeroPrimaLista);
   Riempi(due_.secondoFile, SecondaLista, NumeroSecondaLista);
+  // An item in both lists would have two right answers, and one of them would be judged wrong:
+  // it is left out of both.
+  std::set<QString> prime;
+  for (const auto& item : PrimaLista) {
+    if (!Vuota(item)) prime.insert(Chiave(item));
+  }
+  std::set<QString> doppie;
+  for (auto& item : SecondaLista) {
+    if (!Vuota(item) && prime.count(Chiave(item)) > 0) {
+      doppie.insert(Chiave(item));
+      item.clear();
+    }
+  }
+  for (auto& item : PrimaLista) {
+    if (!Vuota(item) && doppie.count(Chiave(item)) > 0) item.clear();
+  }
+  segnalato_ = false;
+}
+
+bool DueBottoni::ListaUsabile(int lista) const {
+  const auto& righe = lista == 0 ? PrimaLista : SecondaLista;
+  for (size_t r = 1; r < righe.size(); ++r) {
+    if (!Vuota(righe[r])) return true;
+  }
+  return false;
+}
+
+void DueBottoni::GeneraEsercizio() {
+  TreBottoni::GeneraEsercizio();
+  if (segnalato_) return;
+  // Told once, when the window opens and shows its first item: a list with nothing to draw.
+  segnalato_ = true;
+  const bool prima = ListaUsabile(0);
+  const bool seconda = ListaUsabile(1);
+  if (prima != seconda) {
+    SegnalaFileMancanti({prima ? due_.secondoFile : due_.primoFile},
+                        QStringLiteral("L'esercizio continua solo con l'altra lista"), platform::vbExclamation);
+  } else if (!prima) {
+    SegnalaFileMancanti({due_.primoFile, due_.secondoFile});
+  }
 }
 
 std::optional<QString> DueBottoni::Estrai() {
-  const std::vector<std::string>* liste[2] = {&PrimaLista, &SecondaLista};
-  auto usabile = [&](int l) {
-    const auto& lista = *liste[l];
-    for (size_t r = 1; r < lista.size(); ++r) {
-      if (!Vuota(lista[r])) return true;
-    }
-    return false;
-  };
   // Each list half of the time, whatever its length; a list without a usable item is left out.
-  const int scelta = ScegliUsabile(2, usabile);
-  if (scelta < 0) {
-    SegnalaFileMancanti({due_.primoFile, due_.secondoFile});
-    return std::nullopt;
-  }
-  const auto& lista = *liste[scelta];
+  const int scelta = ScegliUsabile(2, [this](int l) { return ListaUsabile(l); });
+  if (scelta < 0) return std::nullopt;
+  const auto& lista = scelta == 0 ? PrimaLista : SecondaLista;
   const auto riga = ModuloFosku::DrawNonEmptyRow(1, static_cast<int>(lista.size()) - 1,
                                                  [&](int r) { return !Vuota(lista[static_cast<size_t>(r)]); });
   ListaEstratta = scelta;

@@ -35,8 +35,12 @@ class DueBottoni : public TreBottoni {
   // The list the item on show was drawn from (0 or 1): the index of the right button.
   int ListaEstratta = 0;
 
-  // Reads both files into the two lists, one item per field.
+  // Reads both files into the two lists, one item per field. An item found in both lists keeps
+  // its rows, empty, in both.
   void LeggiFosku() override;
+  // Draws and shows an item; when the window has just opened, tells the pupil about a list
+  // that has nothing to draw (the window goes on with the other).
+  void GeneraEsercizio() override;
 
  protected:
   // How this window reads its files: by field here, whole lines in Form13.
@@ -47,5 +51,8 @@ class DueBottoni : public TreBottoni {
 
  private:
   void Riempi(const std::string& file, std::vector<std::string>& lista, int& numero) const;
+  // True when list 0 or 1 holds an item that can be shown.
+  bool ListaUsabile(int lista) const;
   ConfigDueBottoni due_;
+  bool segnalato_ = false;  // the lists' files were looked at since the window opened
 };

@@ -23,6 +23,11 @@ Form13::Form13()
                                     QStringLiteral("Predicato"), QStringLiteral("Verbali"),
                                     QStringLiteral("nominali")}) {}
 
+bool Form13::ItemValido(const std::string& riga) const {
+  const auto parti = DividiFrase(QString::fromStdString(riga));
+  return parti && !(*parti)[1].trimmed().isEmpty();
+}
+
 void Form13::CreaEtichette() {
   QFont f(NomeFontGruppo());
   f.setPointSize(DimensioneFontGruppo());

@@ -23,9 +23,10 @@ class Form13 : public DueBottoni {
   std::array<QLabel*, 3> Label2{};
 
  protected:
-  // Whole lines; a line that cannot be split is kept as an empty row.
+  // Whole lines; a line that cannot be split, or that has no predicate to show in red, is kept
+  // as an empty row.
   Lettura ModoLettura() const override { return Lettura::Righe; }
-  bool ItemValido(const std::string& riga) const override { return DividiFrase(QString::fromStdString(riga)).has_value(); }
+  bool ItemValido(const std::string& riga) const override;
   void CreaEtichette() override;
   void SvuotaEtichette() override;
   QString MostraItem(const QString& testo) override;

@@ -1,6 +1,7 @@
 #include "exercises/sentences/form15_person.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "exercise_window/contatori.h"
 #include "platform/commandbutton.h"
@@ -51,6 +52,32 @@ void Form15::ImpostaGriglia() {
   ImpostaColonne({1, 13, 5}, {QStringLiteral("frase"), QStringLiteral("errori")}, {1, 2});
 }
 
+int Form15::BottoneDelSoggetto(const QString& soggetto) {
+  const QString s = soggetto.toLower();
+  for (size_t i = 0; i < kPersone.size(); ++i) {
+    const auto& soggetti = kPersone[i].soggetti;
+    if (std::any_of(soggetti.begin(), soggetti.end(), [&](const char* x) { return s == QLatin1String(x); })) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+bool Form15::RigaUsabile(const std::vector<PezzoFrase>& pezzi) const {
+  bool parole = false;
+  std::optional<QString> soggetto;
+  for (const PezzoFrase& p : pezzi) {
+    if (p.nascosto()) {
+      soggetto = p.testo.mid(1, p.testo.size() - 2);  // the last bracketed chunk is the subject
+    } else if (!p.testo.isEmpty()) {
+      parole = true;
+    }
+  }
+  return parole && soggetto && BottoneDelSoggetto(*soggetto) >= 0;
+}
+
+int Form15::FondoParole() const { return Frame1 != nullptr ? Frame1->y() : TavolaParole::FondoParole(); }
+
 void Form15::PreparaFrase() {
   for (QPushButton* b : Command1) {
     platform::SetBackColor(b, kGrigio);
@@ -58,6 +85,8 @@ void Form15::PreparaFrase() {
   }
   SottintesoPresente = false;
   TestoVisibile.clear();
+  primaParola_ = nullptr;
+  primaParolaScritta_.clear();
 }
 
 void Form15::NessunaFrase() {
@@ -72,9 +101,16 @@ void Form15::PreparaParola(EtichettaParola* l, const PezzoFrase& p) {
     l->setText(SoggettoSottinteso + QStringLiteral(" "));
     l->hide();
   } else {
-    l->setText(p.testo + QStringLiteral(" "));
+    QString testo = p.testo;
+    if (TestoVisibile.isEmpty() && SottintesoPresente && !testo.isEmpty()) {
+      // The sentence shown starts with a capital, though the line starts with the hidden subject.
+      primaParola_ = l;
+      primaParolaScritta_ = testo + QStringLiteral(" ");
+      testo[0] = testo[0].toUpper();
+    }
+    l->setText(testo + QStringLiteral(" "));
     l->show();
-    TestoVisibile += p.testo + QStringLiteral(" ");
+    TestoVisibile += testo + QStringLiteral(" ");
   }
 }
 
@@ -93,10 +129,7 @@ void Form15::Command1_Click(int Index) {
 }
 
 void Form15::ControllaSoggetto(int Bottone) {
-  const auto& soggetti = kPersone[static_cast<size_t>(Bottone)].soggetti;
-  const QString soggetto = SoggettoSottinteso.toLower();
-  const bool giusto = std::any_of(soggetti.begin(), soggetti.end(),
-                                  [&](const char* s) { return soggetto == QLatin1String(s); });
+  const bool giusto = BottoneDelSoggetto(SoggettoSottinteso) == Bottone;
   QPushButton* b = Command1[static_cast<size_t>(Bottone)];
   if (giusto) {
     Module1::Aggiungi(Module1::Esatti);
@@ -116,6 +149,8 @@ void Form15::ControllaSoggetto(int Bottone) {
 }
 
 void Form15::SistemaLabel() {
+  // With the subject in front of it, the first word reads as the line writes it.
+  if (primaParola_ != nullptr) primaParola_->setText(primaParolaScritta_);
   for (EtichettaParola* l : Label3) {
     if (!l->isHidden()) continue;
     platform::SetBackColor(l, kVerdeChiaro);
@@ -130,4 +165,5 @@ void Form15::Form_Unloaded() {
   TavolaParole::Form_Unloaded();
   Frame1 = nullptr;
   Command1.fill(nullptr);
+  primaParola_ = nullptr;
 }

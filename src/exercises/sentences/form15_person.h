@@ -27,12 +27,24 @@ class Form15 : public TavolaParole {
   void RiempiGriglia(const QString& Stringa);
   void ImpostaGriglia() override;
   static constexpr const char* kFile = "\\testifosku\\3\\sottinteso.txt";
+  // The button that accepts a subject (in any letter case), or -1 when none does.
+  static int BottoneDelSoggetto(const QString& soggetto);
 
  protected:
   void CaricaFinestra() override;
+  // A line can be asked when it shows some words and hides a subject that one button accepts.
+  bool RigaUsabile(const std::vector<PezzoFrase>& pezzi) const override;
+  // The words stay above the person buttons.
+  int FondoParole() const override;
   void PreparaFrase() override;
   void NessunaFrase() override;
   void PreparaParola(EtichettaParola* l, const PezzoFrase& p) override;
   std::vector<std::string> FileFrasi() const override { return {kFile}; }
   void Form_Unloaded() override;
+
+ private:
+  // The first shown word when the hidden subject comes before it: shown with a capital until the
+  // subject is revealed, then as written.
+  EtichettaParola* primaParola_ = nullptr;
+  QString primaParolaScritta_;
 };

@@ -37,7 +37,15 @@ std::optional<FraseConVerbi> AnalizzaFraseConVerbi(const std::string& testo) {
     verbi = verbi.mid(virgola + 1);
   }
   verbi.chop(1);
-  return FraseConVerbi{frase, primi[0], {primi[1], primi[2], primi[3], verbi}};
+  FraseConVerbi f{frase, primi[0], {primi[1], primi[2], primi[3], verbi}};
+  // A line no click can answer: the right verb is blank, or a wrong one reads just like it (and
+  // would be judged wrong).
+  const QString giusto = f.giusto.trimmed();
+  if (giusto.isEmpty()) return std::nullopt;
+  for (const QString& v : f.errati) {
+    if (v.trimmed().compare(giusto, Qt::CaseInsensitive) == 0) return std::nullopt;
+  }
+  return f;
 }
 
 Form19::Form19()

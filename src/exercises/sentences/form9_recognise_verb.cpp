@@ -1,6 +1,7 @@
 #include "exercises/sentences/form9_recognise_verb.h"
 
 #include <QMenuBar>
+#include <algorithm>
 
 #include "exercise_window/contatori.h"
 #include "platform/paths.h"
@@ -33,6 +34,11 @@ void Form9::CaricaFinestra() {
 void Form9::ImpostaGriglia() {
   // The level is centred, the sentence left.
   ImpostaColonne({1, 1, 12, 5}, {QStringLiteral("liv."), QStringLiteral("frase"), QStringLiteral("errori")}, {2, 3}, 2);
+}
+
+bool Form9::RigaUsabile(const std::vector<PezzoFrase>& pezzi) const {
+  return std::any_of(pezzi.begin(), pezzi.end(),
+                     [](const PezzoFrase& p) { return !p.nascosto() && !p.testo.isEmpty() && p.predicato(); });
 }
 
 void Form9::PreparaFrase() {

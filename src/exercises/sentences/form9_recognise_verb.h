@@ -26,6 +26,8 @@ class Form9 : public TavolaParole {
 
  protected:
   void CaricaFinestra() override;
+  // A line can be asked when one of its shown chunks, with some text, is the predicate.
+  bool RigaUsabile(const std::vector<PezzoFrase>& pezzi) const override;
   void PreparaFrase() override;
   void NessunaFrase() override;
   std::vector<std::string> FileFrasi() const override { return {FileDelLivello(Livello)}; }

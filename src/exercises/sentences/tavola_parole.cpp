@@ -1,6 +1,7 @@
 #include "exercises/sentences/tavola_parole.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "exercise_window/righe_dati.h"
 #include "conjugation/modulo_fosku.h"
@@ -8,11 +9,10 @@
 #include "exercise_window/contatori.h"
 #include "platform/textfile.h"
 #include "platform/twips.h"
+#include "services/fontfit.h"
 #include "settings/moduloperini.h"
 
 namespace {
-constexpr int kGruppoFont = 4;
-
 QString Rifinito(const QString& s) { return s.trimmed(); }
 }  // namespace
 
@@ -105,9 +105,9 @@ void TavolaParole::Form_Activate() {
 void TavolaParole::LeggiFrasi(const std::string& file) {
   Frasi = LeggiRighe(file, kCapacita);
   NumeroFrasi = static_cast<int>(Frasi.size()) - 1;
-  // A line of blanks takes its row but holds no sentence.
-  for (auto& r : Frasi) {
-    if (Rifinito(QString::fromStdString(r)).isEmpty()) r.clear();
+  // A line of blanks, or one that no answer could solve, takes its row but holds no sentence.
+  for (size_t r = 1; r < Frasi.size(); ++r) {
+    if (!RigaUsabile(AnalizzaPezzi(Frasi[r]))) Frasi[r].clear();
   }
 }
 
@@ -125,36 +125,47 @@ EtichettaParola* TavolaParole::NuovaParola() {
   return l;
 }
 
-void TavolaParole::GeneraFrase() {
-  EtichettaParola* prima = Label3[0];
-  platform::SetBackColor(prima, platform::colours::Bianco);
-  prima->setEnabled(true);
+void TavolaParole::TogliParole() {
   for (size_t k = 1; k < Label3.size(); ++k) {
     Label3[k]->hide();
     Label3[k]->deleteLater();
   }
   Label3.resize(1);
-  PreparaFrase();
+}
 
-  // Only lines with at least one chunk are drawn; an empty line is never drawn.
-  const auto riga = ModuloFosku::DrawNonEmptyRow(1, NumeroFrasi, [this](int r) {
-    return !AnalizzaPezzi(Frasi[static_cast<size_t>(r)]).empty();
-  });
-  if (!riga) {
-    prima->setText(QString());
-    prima->setEnabled(false);
-    NessunaFrase();
-    SegnalaFileMancanti(FileFrasi());
-    return;
+void TavolaParole::GeneraFrase() {
+  EtichettaParola* prima = Label3[0];
+  platform::SetBackColor(prima, platform::colours::Bianco);
+  prima->setEnabled(true);
+  TogliParole();
+
+  // A sentence too long for the window even at the smallest size is left for this draw.
+  std::vector<bool> troppoLunga(Frasi.size(), false);
+  for (;;) {
+    PreparaFrase();
+    const auto riga = ModuloFosku::DrawNonEmptyRow(1, NumeroFrasi, [&](int r) {
+      return !Frasi[static_cast<size_t>(r)].empty() && !troppoLunga[static_cast<size_t>(r)];
+    });
+    if (!riga) {
+      // Nothing to show: not even an empty word label stays on the window.
+      prima->setText(QString());
+      prima->setEnabled(false);
+      prima->hide();
+      NessunaFrase();
+      SegnalaFileMancanti(FileFrasi());
+      return;
+    }
+    CostruisciFosku::IndiceEstratto = *riga;
+    const auto pezzi = AnalizzaPezzi(Frasi[static_cast<size_t>(*riga)]);
+    for (size_t k = 0; k < pezzi.size(); ++k) {
+      EtichettaParola* l = k == 0 ? prima : NuovaParola();
+      PreparaParola(l, pezzi[k]);
+      platform::SetTag(l, pezzi[k].etichetta);
+    }
+    if (DisponiParole()) return;
+    troppoLunga[static_cast<size_t>(*riga)] = true;
+    TogliParole();
   }
-  CostruisciFosku::IndiceEstratto = *riga;
-  const auto pezzi = AnalizzaPezzi(Frasi[static_cast<size_t>(*riga)]);
-  for (size_t k = 0; k < pezzi.size(); ++k) {
-    EtichettaParola* l = k == 0 ? prima : NuovaParola();
-    PreparaParola(l, pezzi[k]);
-    platform::SetTag(l, pezzi[k].etichetta);
-  }
-  DisponiParole();
 }
 
 void TavolaParole::PreparaParola(EtichettaParola* l, const PezzoFrase& p) {
@@ -168,8 +179,9 @@ void TavolaParole::PreparaParola(EtichettaParola* l, const PezzoFrase& p) {
   }
 }
 
-void TavolaParole::DisponiParole() {
-  if (Label3.empty()) return;
+int TavolaParole::FondoParole() const { return Surface()->height(); }
+
+bool TavolaParole::FluisciParole() {
   // Shown labels take the size of their text; hidden ones no room.
   for (EtichettaParola* l : Label3) {
     if (l->isHidden()) {
@@ -191,14 +203,44 @@ void TavolaParole::DisponiParole() {
     }
     l->move(left, top);
   }
+  const int fondo = FondoParole();
+  for (const EtichettaParola* l : Label3) {
+    if (l->isHidden()) continue;
+    if (l->x() + l->width() > limite || l->y() + l->height() > fondo) return false;
+  }
+  return true;
+}
+
+QFont TavolaParole::FontGruppo() const {
+  QFont f(NomeFontGruppo());
+  f.setPointSize(std::max(1, DimensioneFontGruppo()));
+  f.setBold(true);
+  return f;
+}
+
+bool TavolaParole::DisponiParole() {
+  if (Label3.empty()) return true;
+  const QFont gruppo = FontGruppo();
+  auto allaMisura = [&](int punti) {
+    QFont f = gruppo;
+    f.setPointSize(punti);
+    for (EtichettaParola* l : Label3) l->setFont(f);
+    return FluisciParole();
+  };
+  if (allaMisura(gruppo.pointSize())) return true;
+  // Too long for the room at the chosen size: the whole sentence a little smaller.
+  const int punti = FontFit::LargestSize(kPuntiMinimi, gruppo.pointSize(), allaMisura);
+  return allaMisura(punti);
+}
+
+QWidget* TavolaParole::EtichettaFont() {
+  if (Label3.empty()) return nullptr;
+  Label3[0]->setFont(FontGruppo());
+  return Label3[0];
 }
 
 void TavolaParole::ImpostaFont() {
-  const auto g = static_cast<size_t>(kGruppoFont);
-  QFont f(QString::fromStdString(ModuloPerIni::Impostazioni.NomeFont[g]));
-  f.setPointSize(ModuloPerIni::Impostazioni.DimensioneFont[g]);
-  f.setBold(true);
-  for (EtichettaParola* l : Label3) l->setFont(f);
+  // The group's font, bold, on every word label; a sentence too long for it is made smaller.
   DisponiParole();
 }
 

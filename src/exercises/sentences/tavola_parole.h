@@ -50,26 +50,36 @@ class TavolaParole : public ExerciseWindow {
   std::vector<std::string> Frasi;
   int NumeroFrasi = 0;
 
-  // Reads a sentence file of the program's folder ("\\testifosku\\3\\liv1.txt").
+  // Reads a sentence file of the program's folder ("\\testifosku\\3\\liv1.txt"). A line the
+  // window cannot use keeps its row, empty, and is never drawn.
   void LeggiFrasi(const std::string& file);
   void GeneraFrase();
   void ImpostaFont();
   void StatusBar1_PanelClick(int Panel);
   void GeneraEsercizio() override { GeneraFrase(); }
   // The labels from Label3[1] on placed again after the one before them, wrapping at the
-  // window's right edge.
-  void DisponiParole();
+  // window's right edge. When the sentence would run past the window's right edge or below the
+  // room it has, every label takes the largest smaller size at which it fits (not below
+  // kPuntiMinimi). False when it does not fit even so.
+  bool DisponiParole();
+  // The smallest size the words of a long sentence are made to fit with.
+  static constexpr int kPuntiMinimi = 8;
 
  protected:
   void Form_Load() override;
   void Form_Activate() override;
   void Form_Unloaded() override;
-  QWidget* EtichettaFont() override { return Label3.empty() ? nullptr : Label3[0]; }
+  // The dialog starts from the group's font, not from a size made smaller to fit.
+  QWidget* EtichettaFont() override;
   void DopoFont() override { ImpostaFont(); }
   void Ridisponi() override { DisponiParole(); }
 
   // What a window adds to its load step: its own controls and its file.
   virtual void CaricaFinestra() = 0;
+  // True for a line the window can ask: one its answers can solve.
+  virtual bool RigaUsabile(const std::vector<PezzoFrase>& pezzi) const { return !pezzi.empty(); }
+  // The lowest point, on the window's surface, that the words may reach.
+  virtual int FondoParole() const;
   virtual void ImpostaGriglia() = 0;
   // Before the draw: the window's answer controls back to waiting.
   virtual void PreparaFrase() {}
@@ -88,6 +98,13 @@ class TavolaParole : public ExerciseWindow {
 
  private:
   EtichettaParola* NuovaParola();
+  // Removes every word label but the first.
+  void TogliParole();
+  // The group's font, bold, at its own size.
+  QFont FontGruppo() const;
+  // The flow rule at the labels' present font; true when every shown label lies inside the
+  // window's width and above FondoParole().
+  bool FluisciParole();
   double designWidth_, designHeight_, topParole_;
   QString istruzione_;
 };

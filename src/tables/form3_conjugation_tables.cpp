@@ -11,6 +11,7 @@
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
 #include "exercise_window/stampa.h"
+#include "platform/cover.h"
 #include "platform/msgbox.h"
 #include "platform/twips.h"
 #include "services/clsresize.h"
@@ -195,6 +196,8 @@ void Form3::Form_Load() {
   gf.setPointSizeF(8.25);
   Griglia->setFont(gf);
   Griglia->hide();
+  // Shown, the table takes the keys from the options under it.
+  platform::CoverWhenShown(Griglia);
 
   Module1::NuovoRidimensiona(this);
   CostruisciFosku::LeggiFosku();
@@ -212,8 +215,7 @@ void Form3::Form_Activate() {
   for (QGroupBox* f : Frame2) platform::SetBackColor(f, sfondo);
   for (QRadioButton* o : Option1) platform::SetBackColor(o, sfondo);
   for (QRadioButton* o : Option2) platform::SetBackColor(o, sfondo);
-  // The options let their frame show through: the style paints a frame's inside a shade lighter
-  // than its colour, and a filled option would stand out as a box.
+  // The options let their frame's line show through where they lie over it.
   for (QRadioButton* o : Option1) o->setAutoFillBackground(false);
   for (QRadioButton* o : Option2) o->setAutoFillBackground(false);
 

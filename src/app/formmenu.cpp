@@ -111,6 +111,7 @@ void FormMenu::Form_Load() {
   cf.setBold(true);
   Check1->setFont(cf);
   Check1->setCursor(Cursori::Puntatore());
+  Check1->setAttribute(Qt::WA_NoMousePropagation);  // a move over it is not one over the background
   platform::SetForeColor(Check1, AzzurroChiaro);
   // The click step runs on changes made by the program too.
   connect(Check1, &QCheckBox::stateChanged, this, [this] { Check1_Click(); });

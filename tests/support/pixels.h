@@ -8,6 +8,10 @@
 #include <QWidget>
 #include <cmath>
 #include <map>
+#include <ostream>
+
+// Colours in a failure message as (red, green, blue).
+inline void PrintTo(const QColor& c, std::ostream* os) { *os << "(" << c.red() << ", " << c.green() << ", " << c.blue() << ")"; }
 
 namespace testsupport {
 

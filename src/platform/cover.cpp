@@ -25,8 +25,8 @@ class Cover : public QObject {
     if (!active_ || !watched->isWidgetType() || !Covered(static_cast<QWidget*>(watched))) return false;
     switch (event->type()) {
       case QEvent::FocusIn:
-        // Tab, or the program, gave the focus to a covered widget: it goes back on top.
-        over_->setFocus(Qt::OtherFocusReason);
+        // Tab, the program or the window's activation gave the focus to a covered widget.
+        TakeFocus();
         return true;
       case QEvent::KeyPress:
       case QEvent::KeyRelease:
@@ -48,7 +48,16 @@ class Cover : public QObject {
     previous_ = over_->window()->focusWidget();
     if (previous_ != nullptr && !Covered(previous_)) previous_ = nullptr;
     qApp->installEventFilter(this);
-    over_->setFocus(Qt::OtherFocusReason);
+    TakeFocus();
+  }
+
+  // The focus goes on top when the covering widget takes it, else to nothing at all.
+  void TakeFocus() {
+    if (over_->focusPolicy() != Qt::NoFocus) {
+      over_->setFocus(Qt::OtherFocusReason);
+    } else if (QWidget* f = over_->window()->focusWidget(); f != nullptr && Covered(f)) {
+      f->clearFocus();
+    }
   }
 
   void Deactivate() {
@@ -56,8 +65,6 @@ class Cover : public QObject {
     qApp->removeEventFilter(this);
     if (previous_ != nullptr && previous_->isVisible() && previous_->isEnabled()) {
       previous_->setFocus(Qt::OtherFocusReason);
-    } else if (over_->hasFocus()) {
-      over_->clearFocus();
     }
     previous_ = nullptr;
   }

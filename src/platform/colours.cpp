@@ -110,6 +110,13 @@ void SetForeColor(QWidget* w, std::uint32_t v) {
   w->setProperty(kColoreProprio, true);
 }
 
+void LegibleWhenDisabled(QWidget* w) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Disabled, w->foregroundRole(),
+             LegibleTextColour(p.color(QPalette::Disabled, w->backgroundRole()), false));
+  w->setPalette(p);
+}
+
 QColor BackColor(const QWidget* w) { return w->palette().color(w->backgroundRole()); }
 QColor ForeColor(const QWidget* w) { return w->palette().color(w->foregroundRole()); }
 

@@ -42,6 +42,9 @@ void SetBackColor(QWidget* w, std::uint32_t bbggrr);
 // Gives a control's caption a colour of its own, the same enabled and disabled. A check box's or
 // option button's mark keeps its own legible colour on the white of its box.
 void SetForeColor(QWidget* w, std::uint32_t bbggrr);
+// Keeps the caption of a control without a colour of its own (a text box) legible once it is
+// disabled, on the background the style gives it then.
+void LegibleWhenDisabled(QWidget* w);
 QColor BackColor(const QWidget* w);
 QColor ForeColor(const QWidget* w);
 

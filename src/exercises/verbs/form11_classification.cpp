@@ -122,8 +122,7 @@ void Form11::Form_Load() {
   LabelInfinito->setFont(FontTitoli());
   Text1 = AddControl(new QLineEdit(Surface()), 3360, 1560, 4080, 660);
   Text1->setAlignment(Qt::AlignCenter);
-  // White, also once answered: the infinitive stays legible in the disabled box.
-  platform::SetBackColor(Text1, platform::colours::Bianco);
+  platform::LegibleWhenDisabled(Text1);  // the infinitive stays legible once the box is disabled
   Text1->installEventFilter(this);
 
   auto pannello = [this](double left, double top, double width, double height) {

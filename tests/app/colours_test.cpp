@@ -1,22 +1,19 @@
-// Every coloured control of every kind of window, read off its rendered pixels once answered
-// right and wrong: the exact colour its window gives it, painted flat, and a caption that reads on
-// it (contrast at least 4.5, disabled controls included).
+// The coloured controls of every kind (buttons, labels, panels with options, frames, the sound
+// switch, text boxes), read off their rendered pixels once answered right and wrong: the exact
+// colour the window gives them, painted flat, and a caption that reads on it (contrast at least
+// 4.5, disabled controls included).
 #include <gtest/gtest.h>
 
 #include <QStyleOptionButton>
 
 #include "app/finestre.h"
-#include "app/formavvio.h"
-#include "app/forminfo.h"
 #include "app/formmenu.h"
-#include "exercises/sentences/form15_person.h"
 #include "exercises/sentences/form9_recognise_verb.h"
 #include "exercises/sentences/tavola_coppie.h"
 #include "exercises/verbs/form10_complete_tables.h"
 #include "exercises/verbs/form11_classification.h"
 #include "exercises/verbs/form18_complete_sentence.h"
 #include "exercises/verbs/form1_infinitive_conjugation.h"
-#include "exercises/verbs/form8_mixed_tables.h"
 #include "platform/textfile.h"
 #include "platform/twips.h"
 #include "support/exercise_fixture.h"
@@ -26,8 +23,8 @@
 namespace {
 
 const QColor kRosso(255, 0, 0), kVerde(0, 192, 0), kAzzurro(192, 255, 255), kBlu(0, 0, 255),
-    kGiallo(255, 255, 192), kBianco(255, 255, 255), kGrigio(224, 224, 224), kVerdeChiaro(128, 255, 128),
-    kRosa(255, 192, 255), kLilla(128, 128, 255);
+    kGiallo(255, 255, 192), kBianco(255, 255, 255), kVerdeChiaro(128, 255, 128), kRosa(255, 192, 255),
+    kLilla(128, 128, 255);
 
 // The control's colour as painted, and its caption's contrast on it. `margine` leaves out the
 // edge of a button; `area` reads only a part of the control.
@@ -62,9 +59,8 @@ class Colours : public testsupport::ExerciseTest {
 
 }  // namespace
 
-TEST_F(Colours, EveryWindowsColouredControlsAreExactAndLegible) {
+TEST_F(Colours, EveryKindOfColouredControlIsExactAndLegible) {
   Scrivi("testiFosku/3/liv1.txt", "il gatto#0#dorme#1#sul divano#0#");
-  Scrivi("testiFosku/3/sottinteso.txt", "[noi]#0#andiamo#1#al mare#0#");
   Module1::RegistraFinestre();
   const std::vector<std::pair<const char*, std::function<void()>>> finestre = {
       {"menu", [] {
@@ -78,12 +74,6 @@ TEST_F(Colours, EveryWindowsColouredControlsAreExactAndLegible) {
          ASSERT_TRUE(m.Check1->isChecked());
          Verifica("tick", m.Check1, kBianco, true, 0, Casella(m.Check1, QStyle::SE_CheckBoxIndicator).adjusted(2, 2, -2, -2));
        }},
-      {"start and about", [] {
-         platform::Instance<FormAvvio>().Show();
-         Verifica("title", platform::Instance<FormAvvio>().Label1, kBlu, true, 0);
-         platform::Instance<FormInfo>().Show();
-         Verifica("credits", platform::Instance<FormInfo>().Label1, kGiallo, true, 0);
-       }},
       {"answer buttons", [] {
          auto& w = platform::Instance<Form1>();
          w.Show();
@@ -95,17 +85,6 @@ TEST_F(Colours, EveryWindowsColouredControlsAreExactAndLegible) {
          Verifica("wrong, answered", w.Command1[static_cast<size_t>(sbagliato)], kRosso);
          Verifica("right, answered", w.Command1[static_cast<size_t>(giusto)], kVerde);
          Verifica("neutral, answered", w.Command1[static_cast<size_t>(altro)], kAzzurro);
-       }},
-      {"person buttons", [] {
-         auto& w = platform::Instance<Form15>();
-         w.Show();
-         Verifica("waiting", w.Command1[0], kGrigio);
-         w.Command1_Click(4);
-         Verifica("wrong", w.Command1[4], kRosso);
-         w.Command1_Click(3);
-         Verifica("answered", w.Command1[0], kGrigio);
-         Verifica("wrong, answered", w.Command1[4], kRosso);
-         Verifica("subject", w.Label3[0], kVerdeChiaro, true, 1);
        }},
       {"word labels", [] {
          auto& w = platform::Instance<Form9>();
@@ -127,13 +106,6 @@ TEST_F(Colours, EveryWindowsColouredControlsAreExactAndLegible) {
          Verifica("box 1", a.Label4[1], kRosa);
          Verifica("next", a.BottoneAvanti, kLilla, false);
          Verifica("caption", a.Label6[0], kAzzurro, true, 0);
-         auto& p = platform::Instance<Form16>();
-         p.Show();
-         Verifica("window", p.Surface(), kLilla, false);
-         Verifica("caption", p.Label6[1], kLilla, true, 0);
-         p.Label4_DragDrop(0, 0);
-         Verifica("box 0", p.Label4[0], kGiallo);
-         Verifica("next", p.BottoneAvanti, kAzzurro, false);
        }},
       {"tables", [] {
          auto& w = platform::Instance<Form10>();
@@ -144,11 +116,6 @@ TEST_F(Colours, EveryWindowsColouredControlsAreExactAndLegible) {
          w.Label1_DragDrop(libera, libera);
          Verifica("filled row", w.Label1[static_cast<size_t>(libera)], kAzzurro, true, 2);
          Verifica("form", w.Label3[(static_cast<size_t>(libera) + 1) % w.Label3.size()], kBianco, true, 2);
-         auto& m = platform::Instance<Form8>();
-         m.Show();
-         for (QLabel* c : m.Label1) {
-           if (!c->text().trimmed().isEmpty()) Verifica("cell", c, kGiallo, true, 2);
-         }
        }},
       {"classification", [] {
          auto& w = platform::Instance<Form11>();

@@ -11,41 +11,41 @@
 namespace platform {
 namespace {
 
-constexpr const char* kColoreProprio = "fosku_coloreTesto";
+constexpr const char* kOwnForeColor = "fosku_ownForeColor";
 
 // A disabled caption keeps this much contrast: the minimum and a margin for the softened edges
 // of the letters.
-constexpr double kContrastoDisabilitato = 5.0;
+constexpr double kDisabledContrast = 5.0;
 
-double Lineare(int canale) {
-  const double c = canale / 255.0;
+double Linear(int channel) {
+  const double c = channel / 255.0;
   return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-QColor Miscela(const QColor& da, const QColor& a, double t) {
-  return QColor::fromRgb(static_cast<int>(std::lround(da.red() + (a.red() - da.red()) * t)),
-                         static_cast<int>(std::lround(da.green() + (a.green() - da.green()) * t)),
-                         static_cast<int>(std::lround(da.blue() + (a.blue() - da.blue()) * t)));
+QColor Mix(const QColor& from, const QColor& to, double t) {
+  return QColor::fromRgb(static_cast<int>(std::lround(from.red() + (to.red() - from.red()) * t)),
+                         static_cast<int>(std::lround(from.green() + (to.green() - from.green()) * t)),
+                         static_cast<int>(std::lround(from.blue() + (to.blue() - from.blue()) * t)));
 }
 
-bool HaIndicatore(const QWidget* w) {
+bool HasIndicator(const QWidget* w) {
   return qobject_cast<const QCheckBox*>(w) != nullptr || qobject_cast<const QRadioButton*>(w) != nullptr;
 }
 
 // The mark of a check box or option button: black on the white of its box, enabled or not, so a
 // chosen option can be told from the others on any background.
-void IndicatoreLeggibile(QPalette& p) {
+void LegibleIndicator(QPalette& p) {
   p.setColor(QPalette::Base, Qt::white);
   p.setColor(QPalette::Text, Qt::black);
 }
 
 // A frame drawn as a plain line around its inside, its caption above it: the style's own frame
 // shades the inside, which would no longer be the frame's colour.
-void CorniceSemplice(QGroupBox* g) {
-  const QString margine = g->title().isEmpty() ? QStringLiteral("3px") : QStringLiteral("1.3em");
+void PlainFrame(QGroupBox* g) {
+  const QString margin = g->title().isEmpty() ? QStringLiteral("3px") : QStringLiteral("1.3em");
   g->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid rgb(128, 128, 128); margin-top: %1; }"
                                   "QGroupBox::title { subcontrol-origin: margin; left: 2px; }")
-                       .arg(margine));
+                       .arg(margin));
 }
 
 }  // namespace
@@ -58,7 +58,7 @@ std::uint32_t ToVbColor(const QColor& c) {
 }
 
 double RelativeLuminance(const QColor& c) {
-  return 0.2126 * Lineare(c.red()) + 0.7152 * Lineare(c.green()) + 0.0722 * Lineare(c.blue());
+  return 0.2126 * Linear(c.red()) + 0.7152 * Linear(c.green()) + 0.0722 * Linear(c.blue());
 }
 
 double ContrastRatio(const QColor& a, const QColor& b) {
@@ -68,20 +68,20 @@ double ContrastRatio(const QColor& a, const QColor& b) {
 }
 
 QColor LegibleTextColour(const QColor& back, bool enabled) {
-  const QColor nero(0, 0, 0), bianco(255, 255, 255);
-  const QColor testo = ContrastRatio(back, nero) >= ContrastRatio(back, bianco) ? nero : bianco;
-  if (enabled || ContrastRatio(back, testo) <= kContrastoDisabilitato) return testo;
+  const QColor black(0, 0, 0), white(255, 255, 255);
+  const QColor text = ContrastRatio(back, black) >= ContrastRatio(back, white) ? black : white;
+  if (enabled || ContrastRatio(back, text) <= kDisabledContrast) return text;
   // The furthest tone towards the background that still keeps the disabled contrast.
-  double leggibile = 0.0, troppo = 1.0;
+  double legible = 0.0, tooFar = 1.0;
   for (int i = 0; i < 20; ++i) {
-    const double t = (leggibile + troppo) / 2;
-    if (ContrastRatio(back, Miscela(testo, back, t)) >= kContrastoDisabilitato) {
-      leggibile = t;
+    const double t = (legible + tooFar) / 2;
+    if (ContrastRatio(back, Mix(text, back, t)) >= kDisabledContrast) {
+      legible = t;
     } else {
-      troppo = t;
+      tooFar = t;
     }
   }
-  return Miscela(testo, back, leggibile);
+  return Mix(text, back, legible);
 }
 
 void SetBackColor(QWidget* w, std::uint32_t v) {
@@ -90,24 +90,24 @@ void SetBackColor(QWidget* w, std::uint32_t v) {
   // Only the widget's own background role: a container's colour must not reach the buttons on it.
   p.setColor(QPalette::Window, c);
   p.setColor(w->backgroundRole(), c);
-  if (!w->property(kColoreProprio).toBool()) {
-    const QColor attivo = LegibleTextColour(c, true);
-    p.setColor(QPalette::Active, w->foregroundRole(), attivo);
-    p.setColor(QPalette::Inactive, w->foregroundRole(), attivo);
+  if (!w->property(kOwnForeColor).toBool()) {
+    const QColor enabledText = LegibleTextColour(c, true);
+    p.setColor(QPalette::Active, w->foregroundRole(), enabledText);
+    p.setColor(QPalette::Inactive, w->foregroundRole(), enabledText);
     p.setColor(QPalette::Disabled, w->foregroundRole(), LegibleTextColour(c, false));
   }
-  if (HaIndicatore(w)) IndicatoreLeggibile(p);
+  if (HasIndicator(w)) LegibleIndicator(p);
   w->setPalette(p);
   w->setAutoFillBackground(true);
-  if (auto* g = qobject_cast<QGroupBox*>(w)) CorniceSemplice(g);
+  if (auto* g = qobject_cast<QGroupBox*>(w)) PlainFrame(g);
 }
 
 void SetForeColor(QWidget* w, std::uint32_t v) {
   QPalette p = w->palette();
   p.setColor(w->foregroundRole(), VbColor(v));
-  if (HaIndicatore(w)) IndicatoreLeggibile(p);
+  if (HasIndicator(w)) LegibleIndicator(p);
   w->setPalette(p);
-  w->setProperty(kColoreProprio, true);
+  w->setProperty(kOwnForeColor, true);
 }
 
 void LegibleWhenDisabled(QWidget* w) {

@@ -25,14 +25,13 @@ constexpr std::uint32_t Nero = 0x0;
 }  // namespace colours
 
 // The contrast ratio of two colours as the accessibility guidelines measure it: 1 (the same
-// luminance) to 21 (black on white). Captions need at least kContrastoMinimo.
+// luminance) to 21 (black on white); a caption needs at least 4.5.
 double RelativeLuminance(const QColor& c);
 double ContrastRatio(const QColor& a, const QColor& b);
-constexpr double kContrastoMinimo = 4.5;
 
 // The caption colour for a background: black or white, whichever contrasts more. For a disabled
-// control, a tone between that and the background that keeps a clear margin over the minimum
-// contrast, so a disabled caption looks disabled and still reads.
+// control, a tone between that and the background that keeps a clear margin over 4.5, so a
+// disabled caption looks disabled and still reads.
 QColor LegibleTextColour(const QColor& back, bool enabled = true);
 
 // Paints a control's background flat in a colour (a container's colour does not reach the

@@ -2,6 +2,7 @@
 
 #include "app/module1.h"
 #include "platform/instance.h"
+#include "platform/translation.h"
 #include "platform/paths.h"
 
 int main(int argc, char** argv) {
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
   if (!platform::TakeInstanceLock("fosku")) return 0;
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);  // the windows end the program themselves
+  platform::LoadItalianQtTranslation();  // Qt's own buttons and dialogs speak Italian too
   platform::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
   Module1::Main();
   return QApplication::exec();

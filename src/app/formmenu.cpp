@@ -98,6 +98,8 @@ void FormMenu::Form_Load() {
     b->setFont(QFont(QStringLiteral("Arial")));
     b->setCursor(Cursori::Puntatore());
     b->setMouseTracking(true);
+    // A move over a button is the button's alone: it must not reach the background's handler too.
+    b->setAttribute(Qt::WA_NoMousePropagation);
     b->installEventFilter(this);
     connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     if (i < 20 && !Finestre()[static_cast<size_t>(i)]) b->setEnabled(false);  // not built yet
@@ -109,6 +111,7 @@ void FormMenu::Form_Load() {
   cf.setBold(true);
   Check1->setFont(cf);
   Check1->setCursor(Cursori::Puntatore());
+  Check1->setAttribute(Qt::WA_NoMousePropagation);  // a move over it is not one over the background
   platform::SetForeColor(Check1, AzzurroChiaro);
   // The click step runs on changes made by the program too.
   connect(Check1, &QCheckBox::stateChanged, this, [this] { Check1_Click(); });

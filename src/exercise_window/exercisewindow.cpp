@@ -10,6 +10,7 @@
 #include "exercise_window/messaggi_file.h"
 #include "exercise_window/stampa.h"
 #include "platform/commandbutton.h"
+#include "platform/cover.h"
 #include "platform/msgbox.h"
 #include "platform/twips.h"
 #include "services/clsresize.h"
@@ -87,6 +88,8 @@ void ExerciseWindow::CostruisciScheletro(double designWidth, double designHeight
   gf.setPointSize(10);
   Griglia->setFont(gf);
   Griglia->hide();
+  // Shown, the grid takes the keys from the exercise under it.
+  platform::CoverWhenShown(Griglia);
 }
 
 void ExerciseWindow::LegaRidimensiona() { Module1::NuovoRidimensiona(this); }
@@ -146,10 +149,10 @@ QMenu* ExerciseWindow::AggiungiMenuEsercizio(const QString& titolo, QAction* pri
 ExerciseWindow::MenuScelte ExerciseWindow::AggiungiMenuScelte(const QString& titolo,
                                                              const std::vector<QString>& didascalie, int primo,
                                                              int spuntata, std::function<void(int)> scelta,
-                                                             bool tasti, Qt::KeyboardModifiers modificatori) {
+                                                             bool tasti, Qt::KeyboardModifiers modificatori,
+                                                             bool conGriglia) {
   MenuScelte m;
-  // The levels and classes of the tables stay on the menu bar while the grid is on show.
-  m.menu = AggiungiMenuEsercizio(titolo, nullptr, false);
+  m.menu = AggiungiMenuEsercizio(titolo, nullptr, conGriglia);
   m.voci.assign(static_cast<size_t>(primo), nullptr);
   for (size_t k = 0; k < didascalie.size(); ++k) {
     const int indice = primo + static_cast<int>(k);

@@ -80,7 +80,8 @@ class ExerciseWindow : public platform::Form {
   // A menu of choices of the window's own (levels, classes), placed before the reset item. Its
   // items carry the indexes primo, primo + 1, ...; item `spuntata` carries the check mark. A
   // click moves the check mark to the item and calls `scelta` with the item's index. The menu
-  // stays on show with the grid.
+  // stays on show with the grid unless `conGriglia` is true (then it goes with the grid's other
+  // hidden commands).
   struct MenuScelte {
     QMenu* menu = nullptr;
     std::vector<QAction*> voci;  // by index; nullptr below primo
@@ -88,7 +89,7 @@ class ExerciseWindow : public platform::Form {
   // With `tasti`, the items answer F1, F2, ... (with `modificatori` held).
   MenuScelte AggiungiMenuScelte(const QString& titolo, const std::vector<QString>& didascalie, int primo,
                                 int spuntata, std::function<void(int)> scelta, bool tasti = false,
-                                Qt::KeyboardModifiers modificatori = Qt::NoModifier);
+                                Qt::KeyboardModifiers modificatori = Qt::NoModifier, bool conGriglia = false);
   // Puts the check mark of a menu of choices on item `indice` alone.
   static void Spunta(const std::vector<QAction*>& voci, int indice);
   // Puts a label, sized to its text, in the middle of the box that holds it.

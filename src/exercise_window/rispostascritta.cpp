@@ -52,6 +52,7 @@ void RispostaScritta::Form_Load() {
   for (int i = 0; i < n; ++i) {
     auto* t = AddControl(new QLineEdit(Surface()), 1440 + i * (larghezza + spazio), 3600, larghezza, 900);
     t->setAlignment(Qt::AlignCenter);
+    platform::LegibleWhenDisabled(t);  // the answer stays legible once the box is disabled
     t->installEventFilter(this);
     t->setEnabled(i == 0);
     Text1[static_cast<size_t>(i)] = t;

@@ -1,8 +1,7 @@
 #include "platform/commandbutton.h"
 
 #include <QKeyEvent>
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QPainter>
 
 namespace platform {
 
@@ -18,28 +17,49 @@ void CommandButton::keyPressEvent(QKeyEvent* e) {
 }
 
 void CommandButton::paintEvent(QPaintEvent*) {
-  QStylePainter p(this);
-  QStyleOptionButton opt;
-  initStyleOption(&opt);
-  const QString caption = opt.text;
-  const QIcon icon = opt.icon;
-  opt.text.clear();
-  opt.icon = QIcon();
-  p.drawControl(QStyle::CE_PushButton, opt);
-  opt.icon = icon;
-  const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
-  QRect textArea = area;
-  if (!opt.icon.isNull()) {
-    // Picture above the caption.
-    const QSize is = opt.iconSize;
+  // The button's colour flat and exact (no shading of the style), inside a thin raised edge
+  // that sinks while the button is pressed.
+  QPainter p(this);
+  const QPalette::ColorGroup gruppo = isEnabled() ? QPalette::Active : QPalette::Disabled;
+  const QColor sfondo = palette().color(gruppo, QPalette::Button);
+  const QColor testo = palette().color(gruppo, QPalette::ButtonText);
+  const QRect r = rect();
+  p.fillRect(r, sfondo);
+
+  const bool premuto = isDown() || isChecked();
+  const QColor luce = premuto ? sfondo.darker(150) : QColor(255, 255, 255);
+  const QColor ombra = premuto ? QColor(255, 255, 255) : sfondo.darker(150);
+  p.setPen(QColor(64, 64, 64));
+  p.drawRect(r.adjusted(0, 0, -1, -1));
+  p.setPen(luce);
+  p.drawLine(1, 1, r.width() - 2, 1);
+  p.drawLine(1, 1, 1, r.height() - 2);
+  p.setPen(ombra);
+  p.drawLine(1, r.height() - 2, r.width() - 2, r.height() - 2);
+  p.drawLine(r.width() - 2, 1, r.width() - 2, r.height() - 2);
+
+  QRect area = r.adjusted(4, 4, -4, -4);
+  if (premuto) area.translate(1, 1);
+  const QString caption = text();
+  if (!icon().isNull()) {
     // Picture alone: centred; with a caption: above it.
+    const QSize is = iconSize();
     const int top = caption.isEmpty() ? area.center().y() - is.height() / 2 : area.top() + 2;
     const QRect iconRect(area.center().x() - is.width() / 2, top, is.width(), is.height());
-    opt.icon.paint(&p, iconRect, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
-    textArea.setTop(iconRect.bottom() + 2);
+    icon().paint(&p, iconRect, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    area.setTop(iconRect.bottom() + 2);
   }
-  p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-  p.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, caption);
+  p.setFont(font());
+  p.setPen(testo);
+  p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+
+  if (hasFocus()) {
+    // The focus: a dotted frame in the caption's colour.
+    QPen tratteggio(testo, 1, Qt::DotLine);
+    p.setPen(tratteggio);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(4, 4, -5, -5));
+  }
 }
 
 }  // namespace platform

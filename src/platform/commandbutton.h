@@ -1,5 +1,5 @@
 // A command button as the windows' designs expect it: its caption wraps at word boundaries
-// and stays centred when it is wider than the button, it paints its own back colour, and Enter
+// and stays centred when it is wider than the button, it paints its back colour flat, and Enter
 // presses it when it has the focus.
 #pragma once
 

@@ -1,7 +1,6 @@
 #include "platform/twips.h"
 
 #include <QGuiApplication>
-#include <QPalette>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
@@ -48,35 +47,6 @@ double ScreenHeightTwips() {
 }
 
 void SetScreenSizeOverride(std::function<QSizeF()> twipsSize) { ScreenOverride() = std::move(twipsSize); }
-
-QColor VbColor(std::uint32_t v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
-
-std::uint32_t ToVbColor(const QColor& c) {
-  return static_cast<std::uint32_t>(c.red()) | (static_cast<std::uint32_t>(c.green()) << 8) |
-         (static_cast<std::uint32_t>(c.blue()) << 16);
-}
-
-void SetBackColor(QWidget* w, std::uint32_t v) {
-  QPalette p = w->palette();
-  const QColor c = VbColor(v);
-  // Only the widget's own background role: a container's colour must not reach the buttons on it.
-  p.setColor(QPalette::Window, c);
-  p.setColor(w->backgroundRole(), c);
-  w->setPalette(p);
-  w->setAutoFillBackground(true);
-}
-
-void SetForeColor(QWidget* w, std::uint32_t v) {
-  QPalette p = w->palette();
-  const QColor c = VbColor(v);
-  p.setColor(QPalette::WindowText, c);
-  p.setColor(QPalette::ButtonText, c);
-  p.setColor(QPalette::Text, c);
-  w->setPalette(p);
-}
-
-QColor BackColor(const QWidget* w) { return w->palette().color(w->backgroundRole()); }
-QColor ForeColor(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
 
 QRectF TwipsRect(const QWidget* w) {
   const QVariant v = w->property(kTwipsRect);

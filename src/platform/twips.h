@@ -1,12 +1,14 @@
-// Twips (1/1440 inch) and &H00BBGGRR colours, as the windows' designs are written, and the
-// geometry of controls kept in twips so that scaling always starts from exact values.
+// Twips (1/1440 inch), as the windows' designs are written, and the geometry of controls kept
+// in twips so that scaling always starts from exact values. The designs' colours are in
+// platform/colours.h, which comes with this header.
 #pragma once
 
-#include <QColor>
 #include <QRectF>
 #include <QString>
 #include <cstdint>
 #include <functional>
+
+#include "platform/colours.h"
 
 class QWidget;
 
@@ -22,26 +24,6 @@ int ToPixelsY(double twips);
 double ScreenWidthTwips();
 double ScreenHeightTwips();
 void SetScreenSizeOverride(std::function<QSizeF()> twipsSize);  // empty function: the real screen
-
-// &H00BBGGRR: red in the lowest byte.
-QColor VbColor(std::uint32_t bbggrr);
-std::uint32_t ToVbColor(const QColor& c);
-
-namespace colours {
-constexpr std::uint32_t Rosso = 0xFF;          // wrong
-constexpr std::uint32_t Verde = 0xC000;        // right
-constexpr std::uint32_t Blu = 0xFF0000;
-constexpr std::uint32_t AzzurroChiaro = 0xFFFFC0;  // pale cyan, neutral answer buttons
-constexpr std::uint32_t GialloChiaro = 0xC0FFFF;   // light yellow
-constexpr std::uint32_t Bianco = 0xFFFFFF;
-constexpr std::uint32_t Nero = 0x0;
-}  // namespace colours
-
-// Paints a widget's background (and optionally its text) in a colour.
-void SetBackColor(QWidget* w, std::uint32_t bbggrr);
-void SetForeColor(QWidget* w, std::uint32_t bbggrr);
-QColor BackColor(const QWidget* w);
-QColor ForeColor(const QWidget* w);
 
 // A control's place in its container, in twips. The value set is kept exactly (a control may
 // be handed a fractional twip); the widget is placed at the nearest pixel.

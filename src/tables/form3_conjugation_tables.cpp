@@ -12,6 +12,7 @@
 #include "conjugation/verb_lists.h"
 #include "exercise_window/messaggi_file.h"
 #include "exercise_window/stampa.h"
+#include "platform/cover.h"
 #include "platform/msgbox.h"
 #include "platform/twips.h"
 #include "services/clsresize.h"
@@ -196,6 +197,8 @@ void Form3::Form_Load() {
   gf.setPointSizeF(8.25);
   Griglia->setFont(gf);
   Griglia->hide();
+  // Shown, the table takes the keys from the options under it.
+  platform::CoverWhenShown(Griglia);
 
   Module1::NuovoRidimensiona(this);
   CostruisciFosku::LeggiFosku();
@@ -214,8 +217,7 @@ void Form3::Form_Activate() {
   for (QGroupBox* f : Frame2) platform::SetBackColor(f, sfondo);
   for (QRadioButton* o : Option1) platform::SetBackColor(o, sfondo);
   for (QRadioButton* o : Option2) platform::SetBackColor(o, sfondo);
-  // The options let their frame show through: the style paints a frame's inside a shade lighter
-  // than its colour, and a filled option would stand out as a box.
+  // The options let their frame's line show through where they lie over it.
   for (QRadioButton* o : Option1) o->setAutoFillBackground(false);
   for (QRadioButton* o : Option2) o->setAutoFillBackground(false);
 

@@ -290,6 +290,10 @@ TEST_F(Classify, OpeningState) {
   EXPECT_EQ(classi, QStringList({"prima", "seconda", "terza", "essere", "avere", "tutte"}));
   for (int i = 1; i <= 7; ++i) EXPECT_EQ(w.mnulivello[static_cast<size_t>(i)]->isChecked(), i == 7) << i;
   for (int i = 0; i <= 5; ++i) EXPECT_EQ(w.mnud[static_cast<size_t>(i)]->isChecked(), i == 5) << i;
+  // A check mark, as in the tables' menus, not the round mark of an exclusive group.
+  for (QMenu* m : {w.mnuliv, w.mnuDec}) {
+    for (QAction* a : m->actions()) EXPECT_TRUE(a->isCheckable() && a->actionGroup() == nullptr) << a->text().toStdString();
+  }
   EXPECT_EQ(w.Livello, 7);
   EXPECT_EQ(w.FiltroConiugazione, 5);
 

@@ -1,6 +1,5 @@
 #include "exercises/verbs/form11_classification.h"
 
-#include <QActionGroup>
 #include <QEvent>
 
 #include "conjugation/forms.h"
@@ -48,19 +47,10 @@ struct PostoTempo {
 constexpr PostoTempo kPostiTempi[14] = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 0}, {1, 1}, {1, 2},
                                         {1, 3}, {0, 0}, {0, 1}, {1, 0}, {1, 1}, {0, 0}, {1, 0}};
 
-// The blue of a finished step carries white letters, the light cyan of an open one black.
-void Colora(QWidget* w, std::uint32_t colore) {
-  platform::SetBackColor(w, colore);
-  platform::SetForeColor(w, colore == kFatto ? platform::colours::Bianco : platform::colours::Nero);
-}
-
-// A panel with its titles and its options.
+// A panel with its options (its titles take the panel's colours, their letters legible on it).
 void ColoraPannello(QFrame* pannello, std::uint32_t colore) {
-  Colora(pannello, colore);
-  for (QRadioButton* o : pannello->findChildren<QRadioButton*>()) Colora(o, colore);
-  for (QLabel* l : pannello->findChildren<QLabel*>()) {
-    platform::SetForeColor(l, colore == kFatto ? platform::colours::Bianco : platform::colours::Nero);
-  }
+  platform::SetBackColor(pannello, colore);
+  for (QRadioButton* o : pannello->findChildren<QRadioButton*>()) platform::SetBackColor(o, colore);
 }
 
 // A step answered: its panel turns blue and takes no more answers.
@@ -104,29 +94,21 @@ void Form11::LeggiFosku() { CostruisciFosku::LeggiFosku(); }
 void Form11::Form_Load() {
   CostruisciScheletro(kLarghezza, kAltezza, QRectF(8640, 5940, 1800, 1080));
 
-  // The two menus of the window: the tenses drawn and the class drawn.
-  mnuliv = AggiungiMenuEsercizio(QStringLiteral("Modi - &Tempi"));
-  auto* livelli = new QActionGroup(mnuliv);
-  for (int i = 1; i <= 7; ++i) {
-    QAction* a = mnuliv->addAction(QString::fromUtf8(kLivelli[i]));
-    a->setCheckable(true);
-    a->setShortcut(QKeyCombination(static_cast<Qt::Key>(Qt::Key_F1 + i - 1)));
-    livelli->addAction(a);
-    connect(a, &QAction::triggered, this, [this, i] { mnulivello_Click(i); });
-    mnulivello[static_cast<size_t>(i)] = a;
-  }
-  mnulivello[kTuttiITempi]->setChecked(true);
-  mnuDec = AggiungiMenuEsercizio(QStringLiteral("Declinazioni"));
-  auto* classi = new QActionGroup(mnuDec);
-  for (int i = 0; i <= 5; ++i) {
-    QAction* a = mnuDec->addAction(QString::fromUtf8(kDeclinazioni[i]));
-    a->setCheckable(true);
-    a->setShortcut(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(Qt::Key_F1 + i)));
-    classi->addAction(a);
-    connect(a, &QAction::triggered, this, [this, i] { mnud_Click(i); });
-    mnud[static_cast<size_t>(i)] = a;
-  }
-  mnud[kTutteLeClassi]->setChecked(true);
+  // The two menus of the window: the tenses drawn and the class drawn. They leave the menu bar
+  // while the grid is on show.
+  std::vector<QString> livelli, classi;
+  for (int i = 1; i <= 7; ++i) livelli.push_back(QString::fromUtf8(kLivelli[i]));
+  for (const char* c : kDeclinazioni) classi.push_back(QString::fromUtf8(c));
+  const MenuScelte menuLivelli = AggiungiMenuScelte(
+      QStringLiteral("Modi - &Tempi"), livelli, 1, kTuttiITempi, [this](int Index) { mnulivello_Click(Index); }, true,
+      Qt::NoModifier, true);
+  mnuliv = menuLivelli.menu;
+  mnulivello = menuLivelli.voci;
+  const MenuScelte menuClassi = AggiungiMenuScelte(
+      QStringLiteral("Declinazioni"), classi, 0, kTutteLeClassi, [this](int Index) { mnud_Click(Index); }, true,
+      Qt::ControlModifier, true);
+  mnuDec = menuClassi.menu;
+  mnud = menuClassi.voci;
 
   // The form and the infinitive box.
   Label2 = AddControl(new QLabel(QStringLiteral("Voce del verbo"), Surface()), 360, 120, 10080, 540);
@@ -140,6 +122,7 @@ void Form11::Form_Load() {
   LabelInfinito->setFont(FontTitoli());
   Text1 = AddControl(new QLineEdit(Surface()), 3360, 1560, 4080, 660);
   Text1->setAlignment(Qt::AlignCenter);
+  platform::LegibleWhenDisabled(Text1);  // the infinitive stays legible once the box is disabled
   Text1->installEventFilter(this);
 
   auto pannello = [this](double left, double top, double width, double height) {
@@ -411,7 +394,7 @@ void Form11::Option4_Click(int Index) {
 void Form11::mnulivello_Click(int Index) {
   if (Index < 1 || Index > 7) return;
   Livello = Index;
-  mnulivello[static_cast<size_t>(Index)]->setChecked(true);
+  Spunta(mnulivello, Index);
   GeneraEsercizio();
 }
 
@@ -426,7 +409,7 @@ void Form11::mnud_Click(int Index) {
     return;
   }
   FiltroConiugazione = Index;
-  mnud[static_cast<size_t>(Index)]->setChecked(true);
+  Spunta(mnud, Index);
   GeneraEsercizio();
 }
 
@@ -442,6 +425,6 @@ void Form11::Form_Unloaded() {
   Option4.fill(nullptr);
   Gruppo1 = Gruppo2 = Gruppo3 = Gruppo4 = nullptr;
   mnuliv = mnuDec = nullptr;
-  mnulivello.fill(nullptr);
-  mnud.fill(nullptr);
+  mnulivello.clear();
+  mnud.clear();
 }

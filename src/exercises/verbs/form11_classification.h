@@ -49,9 +49,9 @@ class Form11 : public ExerciseWindow {
   QButtonGroup* Gruppo4 = nullptr;
 
   QMenu* mnuliv = nullptr;
-  std::array<QAction*, 8> mnulivello{};  // items 1 .. 7
+  std::vector<QAction*> mnulivello;  // items 1 .. 7
   QMenu* mnuDec = nullptr;
-  std::array<QAction*, 6> mnud{};        // items 0 .. 5
+  std::vector<QAction*> mnud;        // items 0 .. 5
 
   void GeneraEsercizio() override;
   void ImpostaGriglia();

@@ -36,7 +36,9 @@ void Verifica(const char* cosa, QWidget* w, const QColor& colore, bool didascali
   if (area.isNull()) area = img.rect().adjusted(margine, margine, -margine, -margine);
   const QColor sfondo = testsupport::Background(img, area);
   EXPECT_EQ(sfondo, colore);
-  if (didascalia) EXPECT_GE(testsupport::Contrast(sfondo, testsupport::MostContrasting(img, sfondo, area)), 4.5);
+  if (didascalia) {
+    EXPECT_GE(testsupport::Contrast(sfondo, testsupport::MostContrasting(img, sfondo, area)), 4.5);
+  }
 }
 
 // The box of a check box or option button, and the colour at its middle.

@@ -90,7 +90,9 @@ TEST_F(GridKeys, NothingHiddenTakesKeysAndTheFocusComesBack) {
     }
     EXPECT_EQ(Stato(w), prima);
     c.griglia(false);
-    if (prendeFuoco) EXPECT_EQ(w->focusWidget(), controllo);
+    if (prendeFuoco) {
+      EXPECT_EQ(w->focusWidget(), controllo);
+    }
     for (auto* f : platform::Form::LoadedForms()) f->Unload();
   }
 }

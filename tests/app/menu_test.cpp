@@ -149,7 +149,9 @@ TEST_F(MenuTest, HoverColoursUnderRealMouseMoves) {
     for (int i = 0; i < FormMenu::kPulsanti; ++i) {
       const QColor atteso = i == passi[k].rosso ? rosso : azzurro;
       EXPECT_EQ(Colour(Menu().Command1[static_cast<size_t>(i)]), atteso) << "step " << k << ", button " << i;
-      if (i == passi[k].rosso || i == 0 || i == 3) EXPECT_EQ(dipinto(i), atteso) << "step " << k << ", button " << i;
+      if (i == passi[k].rosso || i == 0 || i == 3) {
+        EXPECT_EQ(dipinto(i), atteso) << "step " << k << ", button " << i;
+      }
     }
   }
 }

@@ -402,7 +402,7 @@ void Form11::mnud_Click(int Index) {
   if (Index < 0 || Index > 5) return;
   if (Index != kTutteLeClassi && !EstrazioneVerbi::ClasseUsabile(Index)) {
     // A class with no verb is said once, then put out of reach; the item on show stays.
-    mnud[static_cast<size_t>(FiltroConiugazione)]->setChecked(true);
+    Spunta(mnud, FiltroConiugazione);
     mnud[static_cast<size_t>(Index)]->setEnabled(false);
     SegnalaFileMancanti(CostruisciFosku::ListFilesOf(Index),
                         QStringLiteral("Non posso mostrare i verbi di questa coniugazione"));

@@ -50,6 +50,7 @@ void TreBottoni::Form_Load() {
   LegaRidimensiona();
 
   CreaEtichette();
+  scelteSegnalate_ = false;
   LeggiFosku();
   AzzeraContatori();
 }
@@ -137,9 +138,19 @@ void TreBottoni::GeneraEsercizio() {
   if (!testo) {
     // Nothing to draw: the answers cannot be given.
     for (QPushButton* b : Command1) b->setEnabled(false);
-    return;
+  } else {
+    AggiungiRiga(MostraItem(*testo));
   }
-  AggiungiRiga(MostraItem(*testo));
+  if (!scelteSegnalate_) {
+    scelteSegnalate_ = true;
+    SegnalaScelteMancanti();
+  }
+}
+
+void TreBottoni::SegnalaScelteSenzaLista(const std::vector<std::string>& files, bool altreUsabili,
+                                         const QString& apertura) {
+  if (files.empty() || !altreUsabili) return;
+  SegnalaFileMancanti(files, apertura, platform::vbExclamation);
 }
 
 void TreBottoni::Command1_Click(int Index) {

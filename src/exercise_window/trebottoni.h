@@ -68,6 +68,12 @@ class TreBottoni : public ExerciseWindow {
   virtual void SvuotaEtichette();
   // Shows the drawn item and returns the text of its grid row.
   virtual QString MostraItem(const QString& testo);
+  // Called once after the first item a showing draws: tells the pupil about a choice whose
+  // list has nothing to draw while the others have (that button could never be right).
+  virtual void SegnalaScelteMancanti() {}
+  // The message of SegnalaScelteMancanti for the list files of the choices left out, when at
+  // least one choice remains.
+  void SegnalaScelteSenzaLista(const std::vector<std::string>& files, bool altreUsabili, const QString& apertura);
 
   void Form_Load() override;
   void Form_Activate() override;
@@ -81,6 +87,7 @@ class TreBottoni : public ExerciseWindow {
  private:
   void CentraEtichetta();
   ConfigTreBottoni tre_;
+  bool scelteSegnalate_ = false;  // SegnalaScelteMancanti ran since the window was loaded
 };
 
 // Chooses among n choices: one draw as usual; when that choice cannot be used, a second draw

@@ -13,6 +13,8 @@
 #include "exercises/sentences/form9_recognise_verb.h"
 #include "exercises/sentences/tavola_coppie.h"
 #include "exercises/verbs/form18_complete_sentence.h"
+#include "exercises/verbs/form1_infinitive_conjugation.h"
+#include "exercises/verbs/form5_form_conjugation.h"
 #include "platform/textfile.h"
 #include "support/exercise_fixture.h"
 #include "support/temp_dirs.h"
@@ -204,6 +206,14 @@ TEST_F(UnusableLines, MessagesSayWhatIsWrongWithWhichFile) {
        Apri<Form13>, {"testiFosku/5/Verbale.txt"}, "non ha nessuna riga utilizzabile", platform::vbExclamation},
       {"Form12 one list missing", {{"testiFosku/4/transitivi.txt", {"leggere, scrivere"}}}, Apri<Form12>,
        {"testiFosku/4/intransitivi.txt"}, "manca il file", platform::vbExclamation},
+      // A conjugation with no list: its button could never be right.
+      {"Form1 one conjugation missing",
+       {{"testiFosku/1/are.txt", {"parl", "cant"}}, {"testiFosku/1/ire.txt", {"dorm"}}}, Apri<Form1>,
+       {"testiFosku/1/ere.txt"}, "manca il file", platform::vbExclamation},
+      {"Form5 one conjugation empty",
+       {{"testiFosku/2/regolariare.txt", {"parl"}}, {"testiFosku/2/regolariire.txt", {"dorm"}},
+        {"testiFosku/2/regolariere.txt", {" "}}},
+       Apri<Form5>, {"testiFosku/2/regolariere.txt", "testiFosku/2/regolariereei.txt"}, "", platform::vbExclamation},
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.nome);

@@ -70,7 +70,6 @@ void DueBottoni::LeggiFosku() {
   for (auto& item : PrimaLista) {
     if (!Vuota(item) && doppie.count(Chiave(item)) > 0) item.clear();
   }
-  segnalato_ = false;
 }
 
 bool DueBottoni::ListaUsabile(int lista) const {
@@ -81,16 +80,12 @@ bool DueBottoni::ListaUsabile(int lista) const {
   return false;
 }
 
-void DueBottoni::GeneraEsercizio() {
-  TreBottoni::GeneraEsercizio();
-  if (segnalato_) return;
-  // Told once, when the window opens and shows its first item: a list with nothing to draw.
-  segnalato_ = true;
+void DueBottoni::SegnalaScelteMancanti() {
   const bool prima = ListaUsabile(0);
   const bool seconda = ListaUsabile(1);
   if (prima != seconda) {
-    SegnalaFileMancanti({prima ? due_.secondoFile : due_.primoFile},
-                        QStringLiteral("L'esercizio continua solo con l'altra lista"), platform::vbExclamation);
+    SegnalaScelteSenzaLista({prima ? due_.secondoFile : due_.primoFile}, true,
+                            QStringLiteral("L'esercizio continua solo con l'altra lista"));
   } else if (!prima) {
     SegnalaFileMancanti({due_.primoFile, due_.secondoFile});
   }

@@ -38,9 +38,6 @@ class DueBottoni : public TreBottoni {
   // Reads both files into the two lists, one item per field. An item found in both lists keeps
   // its rows, empty, in both.
   void LeggiFosku() override;
-  // Draws and shows an item; when the window has just opened, tells the pupil about a list
-  // that has nothing to draw (the window goes on with the other).
-  void GeneraEsercizio() override;
 
  protected:
   // How this window reads its files: by field here, whole lines in Form13.
@@ -48,11 +45,12 @@ class DueBottoni : public TreBottoni {
   // False for an item the window cannot show: it keeps its row, empty, and is never drawn.
   virtual bool ItemValido(const std::string&) const { return true; }
   std::optional<QString> Estrai() override;
+  // A list with nothing to draw: the window goes on with the other (or, with neither, says so).
+  void SegnalaScelteMancanti() override;
 
  private:
   void Riempi(const std::string& file, std::vector<std::string>& lista, int& numero) const;
   // True when list 0 or 1 holds an item that can be shown.
   bool ListaUsabile(int lista) const;
   ConfigDueBottoni due_;
-  bool segnalato_ = false;  // the lists' files were looked at since the window opened
 };

@@ -20,3 +20,17 @@ std::optional<QString> Form1::Estrai() {
   return QString::fromStdString(RadiciInfinito[static_cast<size_t>(estratto->classe)][static_cast<size_t>(estratto->riga)] +
                                 DesinenzeInfinito[static_cast<size_t>(estratto->classe)]);
 }
+
+void Form1::SegnalaScelteMancanti() {
+  // A conjugation whose list has no root is never drawn: its button could never be right.
+  std::vector<std::string> mancanti;
+  bool altre = false;
+  for (int c = 0; c < 3; ++c) {
+    if (ListeInfinito::ClasseUsabile(RadiciInfinito, c)) {
+      altre = true;
+    } else {
+      mancanti.push_back(ListeInfinito::kFile[static_cast<size_t>(c)]);
+    }
+  }
+  SegnalaScelteSenzaLista(mancanti, altre, QStringLiteral("L'esercizio continua solo con le altre coniugazioni"));
+}

@@ -22,4 +22,5 @@ class Form1 : public TreBottoni {
 
  protected:
   std::optional<QString> Estrai() override;
+  void SegnalaScelteMancanti() override;
 };

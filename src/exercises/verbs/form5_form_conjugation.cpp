@@ -26,3 +26,17 @@ std::optional<QString> Form5::Estrai() {
   if (!forma) return std::nullopt;
   return QString::fromStdString(*forma);
 }
+
+void Form5::SegnalaScelteMancanti() {
+  // A conjugation whose lists have no root is never drawn: its button could never be right.
+  std::vector<std::string> mancanti;
+  bool altre = false;
+  for (int c = 0; c < 3; ++c) {
+    if (EstrazioneVerbi::ClasseUsabile(c)) {
+      altre = true;
+    } else {
+      for (const auto& f : CostruisciFosku::ListFilesOf(c)) mancanti.push_back(f);
+    }
+  }
+  SegnalaScelteSenzaLista(mancanti, altre, QStringLiteral("L'esercizio continua solo con le altre coniugazioni"));
+}

@@ -13,4 +13,5 @@ class Form5 : public TreBottoni {
 
  protected:
   std::optional<QString> Estrai() override;
+  void SegnalaScelteMancanti() override;
 };

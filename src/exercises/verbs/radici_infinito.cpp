@@ -17,15 +17,19 @@ Liste Leggi() {
   return liste;
 }
 
+bool ClasseUsabile(const Liste& liste, int c) {
+  if (c < 0 || c > 2) return false;
+  const auto& righe = liste[static_cast<size_t>(c)];
+  for (size_t r = 1; r < righe.size(); ++r) {
+    if (!Vuota(righe[r])) return true;
+  }
+  return false;
+}
+
 std::optional<Estratto> Estrai(const Liste& liste) {
   auto riga = [&](int c, int r) { return !Vuota(liste[static_cast<size_t>(c)][static_cast<size_t>(r)]); };
   auto ultima = [&](int c) { return static_cast<int>(liste[static_cast<size_t>(c)].size()) - 1; };
-  const int classe = ScegliUsabile(3, [&](int c) {
-    for (int r = 1; r <= ultima(c); ++r) {
-      if (riga(c, r)) return true;
-    }
-    return false;
-  });
+  const int classe = ScegliUsabile(3, [&](int c) { return ClasseUsabile(liste, c); });
   if (classe < 0) return std::nullopt;
   const auto r = ModuloFosku::DrawNonEmptyRow(1, ultima(classe), [&](int x) { return riga(classe, x); });
   if (!r) return std::nullopt;

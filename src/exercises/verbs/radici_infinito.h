@@ -18,6 +18,9 @@ const std::array<const char*, 3> kFile = {"\\testiFosku\\1\\are.txt", "\\testiFo
 // Reads the three lists; a missing file is an empty list, rows past the capacity are left out.
 Liste Leggi();
 
+// True when the list of class c holds a root that is not blank.
+bool ClasseUsabile(const Liste& liste, int c);
+
 struct Estratto {
   int classe;
   int riga;

@@ -10,20 +10,17 @@ void Disegna(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(QColor(40, 40, 120), 2));
   p.setBrush(QColor(255, 250, 230));
-  QPainterPath left;
-  left.moveTo(32, 12);
-  left.cubicTo(24, 6, 12, 6, 4, 10);
-  left.lineTo(4, 42);
-  left.cubicTo(12, 38, 24, 38, 32, 44);
-  left.closeSubpath();
-  p.drawPath(left);
-  QPainterPath right;
-  right.moveTo(32, 12);
-  right.cubicTo(40, 6, 52, 6, 60, 10);
-  right.lineTo(60, 42);
-  right.cubicTo(52, 38, 40, 38, 32, 44);
-  right.closeSubpath();
-  p.drawPath(right);
+  // The two pages, each the mirror of the other about the spine at x = 32.
+  for (const double lato : {-1.0, 1.0}) {
+    auto x = [lato](double dx) { return 32 + lato * dx; };
+    QPainterPath pagina;
+    pagina.moveTo(x(0), 12);
+    pagina.cubicTo(x(8), 6, x(20), 6, x(28), 10);
+    pagina.lineTo(x(28), 42);
+    pagina.cubicTo(x(20), 38, x(8), 38, x(0), 44);
+    pagina.closeSubpath();
+    p.drawPath(pagina);
+  }
   p.setPen(QPen(QColor(150, 150, 170), 1));
   for (int y = 18; y <= 34; y += 6) {
     p.drawLine(9, y, 27, y + 1);

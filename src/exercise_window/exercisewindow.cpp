@@ -7,6 +7,7 @@
 
 #include "app/formmenu.h"
 #include "exercise_window/contatori.h"
+#include "services/modulocolorisuoni.h"
 #include "exercise_window/messaggi_file.h"
 #include "exercise_window/stampa.h"
 #include "platform/commandbutton.h"
@@ -219,6 +220,18 @@ void ExerciseWindow::mnuChiudi_Click() {
   Griglia->hide();
   mnuChiudi->setVisible(false);
   for (QAction* a : VociEsercizio()) a->setVisible(true);
+}
+
+void ExerciseWindow::ContaRisposta(bool giusta, bool suono) {
+  Module1::Aggiungi(giusta ? Module1::Esatti : Module1::Errati);
+  if (suono) {
+    if (giusta) {
+      ModuloColoriSuoni::SuonoGiusto();
+    } else {
+      ModuloColoriSuoni::SuonoSbagliato();
+    }
+  }
+  ScriviPannelli();
 }
 
 void ExerciseWindow::mnuAzzera_Click() { AzzeraContatori(); }

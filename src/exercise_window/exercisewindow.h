@@ -47,6 +47,9 @@ class ExerciseWindow : public platform::Form {
   int RigaItem() const { return rigaItem_; }
   // Rewrites status panels 1 and 2 from the counters.
   void ScriviPannelli();
+  // What every answer does: one more right or wrong answer in the counters (which stop at
+  // 32,767), its sound when `suono` (and the sound switch is on), and the counters' panels.
+  void ContaRisposta(bool giusta, bool suono = true);
   // Both counters to zero, and the panels rewritten (the load step and the reset command).
   void AzzeraContatori();
   const ConfigFinestra& Config() const { return config_; }

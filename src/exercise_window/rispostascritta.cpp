@@ -4,7 +4,6 @@
 
 #include "exercise_window/contatori.h"
 #include "platform/twips.h"
-#include "services/modulocolorisuoni.h"
 
 bool InvioRilasciato(const QEvent* event) {
   if (event == nullptr || event->type() != QEvent::KeyRelease) return false;
@@ -140,20 +139,16 @@ void RispostaScritta::Giusta(int Index, const QString& scritta) {
     prossima->setFocus();
     return;
   }
-  Module1::Aggiungi(Module1::Esatti);
-  if (c.suonoGiusto) ModuloColoriSuoni::SuonoGiusto();
-  ScriviPannelli();
+  ContaRisposta(true, c.suonoGiusto);
   BottoneAvanti->setEnabled(true);
   BottoneAvanti->setFocus();
 }
 
 void RispostaScritta::Sbagliata(int Index, const QString& scritta) {
   const CasellaRisposta& c = cfg_.caselle[static_cast<size_t>(Index)];
-  Module1::Aggiungi(Module1::Errati);
-  ModuloColoriSuoni::SuonoSbagliato();
+  ContaRisposta(false);
   const QString segno = c.erroreComeScritto ? scritta + QStringLiteral(" ") : QStringLiteral("*");
   Griglia->SetTextMatrix(RigaItem(), c.colonnaErrori, Griglia->TextMatrix(RigaItem(), c.colonnaErrori) + segno);
-  ScriviPannelli();
 }
 
 void RispostaScritta::DopoFont() {

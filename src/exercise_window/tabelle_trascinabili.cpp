@@ -6,10 +6,8 @@
 
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
-#include "exercise_window/contatori.h"
 #include "platform/twips.h"
 #include "services/fontfit.h"
-#include "services/modulocolorisuoni.h"
 
 std::vector<QRectF> DisposizioneTabelle::Caselle(int n, int colonne, bool lungoLeColonne, double top, double passo,
                                                  double larghezza, double altezza) {
@@ -218,18 +216,14 @@ void TabelleTrascinabili::Label1_DragDrop(int Index, int Trascinata) {
     ++FormeCollocate;
     Label3[static_cast<size_t>(Trascinata)]->hide();
     RiempiCella(Index, Trascinata);
-    ModuloColoriSuoni::SuonoGiusto();
-    Module1::Aggiungi(Module1::Esatti);
-    ScriviPannelli();
+    ContaRisposta(true);
     if (FormeCollocate >= tab_.formeDaCollocare) {
       Griglia->SetTextMatrix(RigaItem(), 4, QStringLiteral("*"));
       BottoneAvanti->setEnabled(true);
       BottoneAvanti->setFocus();
     }
   } else {
-    Module1::Aggiungi(Module1::Errati);
-    ModuloColoriSuoni::SuonoSbagliato();
-    ScriviPannelli();
+    ContaRisposta(false);
     Griglia->SetTextMatrix(RigaItem(), 3, Griglia->TextMatrix(RigaItem(), 3) + QStringLiteral("*"));
   }
 }

@@ -1,11 +1,9 @@
 #include "exercise_window/trebottoni.h"
 
-#include "exercise_window/contatori.h"
 #include "platform/commandbutton.h"
 #include "platform/random.h"
 #include "platform/twips.h"
 #include "services/fontfit.h"
-#include "services/modulocolorisuoni.h"
 #include "settings/moduloperini.h"
 
 namespace {
@@ -157,9 +155,7 @@ void TreBottoni::Command1_Click(int Index) {
   if (Index < 0 || Index >= NumeroBottoni() || RigaItem() == 0) return;
   QPushButton* cliccato = Command1[static_cast<size_t>(Index)];
   if (Index == RispostaGiusta) {
-    ModuloColoriSuoni::SuonoGiusto();
-    Module1::Aggiungi(Module1::Esatti);
-    ScriviPannelli();
+    ContaRisposta(true);
     for (QPushButton* b : Command1) b->setEnabled(false);
     if (tre_.unaColonnaRisposta) {
       Griglia->SetTextMatrix(RigaItem(), 2, cliccato->text());
@@ -170,12 +166,10 @@ void TreBottoni::Command1_Click(int Index) {
     BottoneAvanti->setEnabled(true);
     BottoneAvanti->setFocus();
   } else {
-    Module1::Aggiungi(Module1::Errati);
-    ModuloColoriSuoni::SuonoSbagliato();
+    ContaRisposta(false);
     platform::SetBackColor(cliccato, platform::colours::Rosso);
     const int errori = ColonnaErrori();
     Griglia->SetTextMatrix(RigaItem(), errori, Griglia->TextMatrix(RigaItem(), errori) + QStringLiteral("*"));
-    ScriviPannelli();
   }
 }
 

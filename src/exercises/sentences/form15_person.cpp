@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "exercise_window/contatori.h"
 #include "platform/commandbutton.h"
 #include "platform/paths.h"
 #include "platform/twips.h"
-#include "services/modulocolorisuoni.h"
 
 namespace {
 
@@ -121,30 +119,24 @@ void Form15::Command1_Click(int Index) {
     return;
   }
   // A sentence without an implied subject has no right person.
-  Module1::Aggiungi(Module1::Errati);
+  ContaRisposta(false);
   platform::SetBackColor(Command1[static_cast<size_t>(Index)], platform::colours::Rosso);
-  ScriviPannelli();
   RiempiGriglia(Command1[static_cast<size_t>(Index)]->text());
-  ModuloColoriSuoni::SuonoSbagliato();
 }
 
 void Form15::ControllaSoggetto(int Bottone) {
   const bool giusto = BottoneDelSoggetto(SoggettoSottinteso) == Bottone;
   QPushButton* b = Command1[static_cast<size_t>(Bottone)];
   if (giusto) {
-    Module1::Aggiungi(Module1::Esatti);
     SistemaLabel();
     for (QPushButton* c : Command1) c->setEnabled(false);
     RiempiGriglia(QString());
-    ScriviPannelli();
+    ContaRisposta(true);
     MostraAvanti(true);
-    ModuloColoriSuoni::SuonoGiusto();
   } else {
-    Module1::Aggiungi(Module1::Errati);
-    ScriviPannelli();
+    ContaRisposta(false);
     RiempiGriglia(b->text());
     platform::SetBackColor(b, platform::colours::Rosso);
-    ModuloColoriSuoni::SuonoSbagliato();
   }
 }
 

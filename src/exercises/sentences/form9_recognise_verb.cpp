@@ -3,10 +3,8 @@
 #include <QMenuBar>
 #include <algorithm>
 
-#include "exercise_window/contatori.h"
 #include "platform/paths.h"
 #include "platform/twips.h"
-#include "services/modulocolorisuoni.h"
 
 Form9::Form9()
     : TavolaParole(Finestra::Form9, 7815, 5640, 1440, QStringLiteral("clicca sul predicato")) {}
@@ -52,20 +50,16 @@ void Form9::Label3_Click(int Index) {
   if (Index < 0 || Index >= static_cast<int>(Label3.size())) return;
   EtichettaParola* l = Label3[static_cast<size_t>(Index)];
   if (ValoreEtichetta(platform::Tag(l)) == 1.0) {
-    Module1::Aggiungi(Module1::Esatti);
     platform::SetBackColor(l, platform::colours::Verde);
     RiempiGriglia(QString());
-    ScriviPannelli();
+    ContaRisposta(true);
     mnuLivelli->menuAction()->setEnabled(true);
     MostraAvanti(true);
     for (EtichettaParola* p : Label3) p->setEnabled(false);
-    ModuloColoriSuoni::SuonoGiusto();
   } else {
-    Module1::Aggiungi(Module1::Errati);
-    ScriviPannelli();
+    ContaRisposta(false);
     platform::SetBackColor(l, platform::colours::Rosso);
     RiempiGriglia(l->text());
-    ModuloColoriSuoni::SuonoSbagliato();
   }
 }
 

@@ -11,13 +11,11 @@
 #include "exercise_window/righe_dati.h"
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
-#include "exercise_window/contatori.h"
 #include "platform/paths.h"
 #include "platform/random.h"
 #include "platform/textfile.h"
 #include "platform/twips.h"
 #include "services/fontfit.h"
-#include "services/modulocolorisuoni.h"
 
 namespace {
 
@@ -190,17 +188,13 @@ void TavolaCoppie::Label4_DragDrop(int Index, int Frase) {
     frase->setEnabled(false);
     if (!Label4[0]->text().isEmpty() && !Label4[1]->text().isEmpty()) {
       // Both sentences are in their boxes: the pair is one right answer.
-      Module1::Aggiungi(Module1::Esatti);
       RiempiGriglia();
-      ScriviPannelli();
+      ContaRisposta(true);
       BottoneAvanti->setEnabled(true);
-      ModuloColoriSuoni::SuonoGiusto();
     }
   } else {
-    Module1::Aggiungi(Module1::Errati);
     erroriCoppia_ += QLatin1Char('*');
-    ScriviPannelli();
-    ModuloColoriSuoni::SuonoSbagliato();
+    ContaRisposta(false);
   }
 }
 

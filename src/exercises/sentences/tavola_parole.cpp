@@ -6,7 +6,6 @@
 #include "exercise_window/righe_dati.h"
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
-#include "exercise_window/contatori.h"
 #include "platform/textfile.h"
 #include "platform/twips.h"
 #include "services/fontfit.h"

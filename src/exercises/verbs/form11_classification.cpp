@@ -5,12 +5,10 @@
 #include "conjugation/forms.h"
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
-#include "exercise_window/contatori.h"
 #include "exercise_window/rispostascritta.h"
 #include "exercises/verbs/estrazione_verbi.h"
 #include "platform/random.h"
 #include "platform/twips.h"
-#include "services/modulocolorisuoni.h"
 
 namespace {
 
@@ -304,16 +302,13 @@ void Form11::Appendi(int colonna, const QString& testo) {
 }
 
 void Form11::Sbagliata(int colonna, const QString& scritta) {
-  Module1::Aggiungi(Module1::Errati);
-  ModuloColoriSuoni::SuonoSbagliato();
   Appendi(colonna, scritta + QStringLiteral(" * "));
-  ScriviPannelli();
+  ContaRisposta(false);
 }
 
 void Form11::Giusta() {
   Text1->setEnabled(false);
-  Module1::Aggiungi(Module1::Esatti);
-  ScriviPannelli();
+  ContaRisposta(true, false);  // each step but the last is right without a sound
 }
 
 void Form11::Text1_KeyUp(int KeyCode, int /*Shift*/) {
@@ -383,10 +378,8 @@ void Form11::Option4_Click(int Index) {
     return;
   }
   Appendi(6, didascalia);
-  Module1::Aggiungi(Module1::Esatti);
-  ScriviPannelli();
+  ContaRisposta(true);
   for (QFrame* p : Picture4) ChiudiPannello(p);
-  ModuloColoriSuoni::SuonoGiusto();
   BottoneAvanti->setEnabled(true);
   BottoneAvanti->setFocus();
 }

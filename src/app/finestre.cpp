@@ -1,6 +1,7 @@
 #include "app/finestre.h"
 
 #include "app/formmenu.h"
+#include "exercise_window/exercisewindow.h"
 #include "exercises/sentences/form12_transitive_intransitive.h"
 #include "exercises/sentences/form13_predicate.h"
 #include "exercises/sentences/form15_person.h"
@@ -24,26 +25,30 @@
 namespace Module1 {
 
 void RegistraFinestre() {
-  FormMenu::RegistraFinestra(0, [] { return &platform::Instance<Form1>(); });
-  FormMenu::RegistraFinestra(1, [] { return &platform::Instance<Form2>(); });
-  FormMenu::RegistraFinestra(2, [] { return &platform::Instance<Form3>(); });
-  FormMenu::RegistraFinestra(3, [] { return &platform::Instance<Form4>(); });
-  FormMenu::RegistraFinestra(4, [] { return &platform::Instance<Form6>(); });
-  FormMenu::RegistraFinestra(5, [] { return &platform::Instance<Form5>(); });
-  FormMenu::RegistraFinestra(6, [] { return &platform::Instance<Form7>(); });
-  FormMenu::RegistraFinestra(8, [] { return &platform::Instance<Form9>(); });
-  FormMenu::RegistraFinestra(9, [] { return &platform::Instance<Form15>(); });
-  FormMenu::RegistraFinestra(11, [] { return &platform::Instance<Form11>(); });
-  FormMenu::RegistraFinestra(7, [] { return &platform::Instance<Form8>(); });
-  FormMenu::RegistraFinestra(10, [] { return &platform::Instance<Form10>(); });
-  FormMenu::RegistraFinestra(12, [] { return &platform::Instance<Form12>(); });
-  FormMenu::RegistraFinestra(13, [] { return &platform::Instance<Form13>(); });
-  FormMenu::RegistraFinestra(14, [] { return &platform::Instance<Form14>(); });
-  FormMenu::RegistraFinestra(15, [] { return &platform::Instance<Form16>(); });
-  FormMenu::RegistraFinestra(16, [] { return &platform::Instance<Form17>(); });
-  FormMenu::RegistraFinestra(17, [] { return &platform::Instance<Form19>(); });
-  FormMenu::RegistraFinestra(18, [] { return &platform::Instance<Form18>(); });
-  FormMenu::RegistraFinestra(19, [] { return &platform::Instance<Form20>(); });
+  // The menu's buttons in their order, each with the window it opens and that window's title
+  // (button n does not open Form n + 1: the menu's order is not the windows' numbering).
+  FormMenu::RegistraFinestra(0, [] { return &platform::Instance<Form1>(); });   // Coniugazione (fosku all'infinito)
+  FormMenu::RegistraFinestra(1, [] { return &platform::Instance<Form2>(); });   // Radice e desinenza (fosku all'infinito)
+  FormMenu::RegistraFinestra(2, [] { return &platform::Instance<Form3>(); });   // Coniuga i fosku (the tables)
+  FormMenu::RegistraFinestra(3, [] { return &platform::Instance<Form4>(); });   // Passato presente futuro
+  FormMenu::RegistraFinestra(4, [] { return &platform::Instance<Form6>(); });   // Risalire all'infinito dei fosku
+  FormMenu::RegistraFinestra(5, [] { return &platform::Instance<Form5>(); });   // Coniugazione (fosku coniugati)
+  FormMenu::RegistraFinestra(6, [] { return &platform::Instance<Form7>(); });   // Il modo dei fosku
+  FormMenu::RegistraFinestra(7, [] { return &platform::Instance<Form8>(); });   // Tabelle mescolate
+  FormMenu::RegistraFinestra(8, [] { return &platform::Instance<Form9>(); });   // Riconosci il verbo
+  FormMenu::RegistraFinestra(9, [] { return &platform::Instance<Form15>(); });  // Trova la persona del verbo
+  FormMenu::RegistraFinestra(10, [] { return &platform::Instance<Form10>(); });  // Completa le tabelle
+  FormMenu::RegistraFinestra(11, [] { return &platform::Instance<Form11>(); });  // Catalogare i fosku
+  FormMenu::RegistraFinestra(12, [] { return &platform::Instance<Form12>(); });  // Verbi transitivi e intransitivi
+  FormMenu::RegistraFinestra(13, [] { return &platform::Instance<Form13>(); });  // Predicato verbale e predicato nominale
+  FormMenu::RegistraFinestra(14, [] { return &platform::Instance<Form14>(); });  // Corretto scorretto 1°
+  FormMenu::RegistraFinestra(15, [] { return &platform::Instance<Form16>(); });  // Attivo passivo 1°
+  FormMenu::RegistraFinestra(16, [] { return &platform::Instance<Form17>(); });  // Frasi attive e passive (Attivo passivo 2°)
+  FormMenu::RegistraFinestra(17, [] { return &platform::Instance<Form19>(); });  // Scegli il verbo adatto
+  FormMenu::RegistraFinestra(18, [] { return &platform::Instance<Form18>(); });  // Completa la frase
+  FormMenu::RegistraFinestra(19, [] { return &platform::Instance<Form20>(); });  // Frasi corrette e scorrette (Corretto scorretto 2°)
+  // Every window's return command leads back to the menu.
+  ExerciseWindow::RegistraFinestraMenu([] { return &platform::Instance<FormMenu>(); });
 }
 
 }  // namespace Module1

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <cmath>
 
-#include "app/formmenu.h"
 #include "exercise_window/contatori.h"
 #include "services/modulocolorisuoni.h"
 #include "exercise_window/messaggi_file.h"
@@ -244,7 +243,24 @@ void ExerciseWindow::AzzeraContatori() {
 
 void ExerciseWindow::mnuStamp_Click() { Stampa::ComandoStampa(this, *Griglia, config_.orientamentoStampa); }
 
-void ExerciseWindow::mnuEsci_Click() { platform::ChangeWindow(this, &platform::Instance<FormMenu>()); }
+namespace {
+std::function<platform::Form*()>& FinestraMenu() {
+  static std::function<platform::Form*()> menu;
+  return menu;
+}
+}  // namespace
+
+void ExerciseWindow::RegistraFinestraMenu(std::function<platform::Form*()> menu) { FinestraMenu() = std::move(menu); }
+
+void ExerciseWindow::TornaAlMenu(platform::Form* da) {
+  if (FinestraMenu()) {
+    platform::ChangeWindow(da, FinestraMenu()());
+  } else {
+    da->Unload();
+  }
+}
+
+void ExerciseWindow::mnuEsci_Click() { TornaAlMenu(this); }
 
 void ExerciseWindow::BottoneAvanti_Click() {
   BottoneAvanti->setEnabled(false);

@@ -53,6 +53,13 @@ class ExerciseWindow : public platform::Form {
   // Both counters to zero, and the panels rewritten (the load step and the reset command).
   void AzzeraContatori();
   const ConfigFinestra& Config() const { return config_; }
+
+  // The window the return command leads to (the main menu). The program registers it at
+  // start-up: the skeleton knows no window above it.
+  static void RegistraFinestraMenu(std::function<platform::Form*()> menu);
+  // Shows the registered menu in place of `da` (which is unloaded); with none registered, only
+  // unloads `da`.
+  static void TornaAlMenu(platform::Form* da);
   // The font setting of the window's group.
   QString NomeFontGruppo() const;
   int DimensioneFontGruppo() const;

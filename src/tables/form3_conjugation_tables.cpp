@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/formmenu.h"
 #include "conjugation/forms.h"
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
+#include "exercise_window/exercisewindow.h"
 #include "exercise_window/messaggi_file.h"
 #include "exercise_window/stampa.h"
 #include "platform/cover.h"
@@ -414,7 +414,7 @@ void Form3::mnuChiudi_Click() {
 
 void Form3::mnuSt_Click() { Stampa::ComandoStampa(this, *Griglia); }
 
-void Form3::mnuEsci_Click() { platform::ChangeWindow(this, &platform::Instance<FormMenu>()); }
+void Form3::mnuEsci_Click() { ExerciseWindow::TornaAlMenu(this); }
 
 void Form3::ScriviCella(int riga, int colonna, const QString& testo, bool grassetto) {
   Griglia->SetCol(colonna);

@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include "app/finestre.h"
 #include "app/formmenu.h"
 #include "conjugation/forms.h"
 #include "conjugation/modulo_fosku.h"
@@ -151,6 +152,7 @@ TEST_F(ThreeButtons, CountersStopAt32767) {
 }
 
 TEST_F(ThreeButtons, ReturnToTheMenuAndBackStartsAfresh) {
+  Module1::RegistraFinestre();  // as at start-up: the return command leads to the menu
   auto& w = platform::Instance<Form1>();
   w.Show();
   QTest::mouseClick(w.Command1[static_cast<size_t>(w.RispostaGiusta)], Qt::LeftButton);

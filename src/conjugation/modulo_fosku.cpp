@@ -78,18 +78,4 @@ void RiempiTabelle() {
   Copia(detail::kIre, ParticipioPresenteIre, ParticipioPassatoIre, GerundioIre, InfinitoIre);
 }
 
-std::optional<int> DrawNonEmptyRow(int first, int last, const std::function<bool(int)>& usable) {
-  std::vector<int> candidates;
-  for (int row = first; row <= last; ++row) {
-    if (usable(row)) candidates.push_back(row);
-  }
-  if (candidates.empty()) return std::nullopt;
-  return candidates[platform::RandomBelow(static_cast<int>(candidates.size()))];
-}
-
-std::optional<int> DrawNonEmptyRow(const std::vector<std::string>& rows, int first) {
-  return DrawNonEmptyRow(first < 0 ? 0 : first, static_cast<int>(rows.size()) - 1,
-                         [&rows](int row) { return !rows[row].empty(); });
-}
-
 }  // namespace ModuloFosku

@@ -61,11 +61,4 @@ void RiempiTabelle();
 int ColonnaDelTempo(int Tempo);
 bool TempoComposto(int Tempo);
 
-// Draws a row uniformly among the rows first .. last for which `usable` holds, with one
-// platform::RandomBelow; std::nullopt when there is none (nothing is drawn then). Every
-// "draw again while the row is empty" goes through here, so no draw can loop for ever.
-std::optional<int> DrawNonEmptyRow(int first, int last, const std::function<bool(int)>& usable);
-// The same over a list of strings: rows first .. size - 1 whose text is not empty.
-std::optional<int> DrawNonEmptyRow(const std::vector<std::string>& rows, int first = 0);
-
 }  // namespace ModuloFosku

@@ -4,6 +4,7 @@
 
 #include "conjugation/modulo_fosku.h"
 #include "platform/paths.h"
+#include "platform/random.h"
 #include "platform/textfile.h"
 
 namespace CostruisciFosku {
@@ -107,7 +108,7 @@ const VerboRegolare& RowOf(int Coniugazione, int riga) {
 bool DrawRegularVerb(int Coniugazione) {
   ListRef list = ListOf(Coniugazione);
   if (!list.rows) return false;
-  std::optional<int> row = ModuloFosku::DrawNonEmptyRow(
+  std::optional<int> row = platform::DrawUsable(
       1, *list.count, [&list](int r) { return !list.rows[r].Radice.empty(); });
   if (!row) return false;
   IndiceEstratto = *row;

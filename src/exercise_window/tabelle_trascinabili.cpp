@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
+#include "platform/random.h"
 #include "platform/twips.h"
 #include "services/fontfit.h"
 
@@ -140,7 +140,7 @@ void TabelleTrascinabili::ScombinaForme() {
   for (QFrame* s : Shape1) platform::SetTag(s, QString());
   for (int i = 0; i < n; ++i) {
     // A place drawn among those still free: there is always one, as there are as many as forms.
-    const auto k = ModuloFosku::DrawNonEmptyRow(
+    const auto k = platform::DrawUsable(
         0, n - 1, [this](int p) { return platform::Tag(Shape1[static_cast<size_t>(p)]).isEmpty(); });
     if (!k) break;
     posto_[static_cast<size_t>(i)] = *k;

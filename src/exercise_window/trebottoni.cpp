@@ -10,17 +10,6 @@ namespace {
 constexpr const char* kSonda = " 1° coniugazione  ";
 }
 
-int ScegliUsabile(int n, const std::function<bool(int)>& usabile) {
-  const int primo = platform::RandomBelow(n);
-  if (usabile(primo)) return primo;
-  std::vector<int> usabili;
-  for (int i = 0; i < n; ++i) {
-    if (usabile(i)) usabili.push_back(i);
-  }
-  if (usabili.empty()) return -1;
-  return usabili[static_cast<size_t>(platform::RandomBelow(static_cast<int>(usabili.size())))];
-}
-
 TreBottoni::TreBottoni(Finestra finestra, ConfigTreBottoni config) : ExerciseWindow(finestra), tre_(std::move(config)) {}
 
 void TreBottoni::Form_Load() {

@@ -90,6 +90,3 @@ class TreBottoni : public ExerciseWindow {
   bool scelteSegnalate_ = false;  // SegnalaScelteMancanti ran since the window was loaded
 };
 
-// Chooses among n choices: one draw as usual; when that choice cannot be used, a second draw
-// among the usable ones. -1 when none can be used.
-int ScegliUsabile(int n, const std::function<bool(int)>& usabile);

@@ -29,4 +29,25 @@ int RandomBelow(int n) {
   return v >= n ? n - 1 : v;
 }
 
+std::optional<int> DrawUsable(int first, int last, const std::function<bool(int)>& usable) {
+  std::vector<int> candidates;
+  for (int row = first; row <= last; ++row) {
+    if (usable(row)) candidates.push_back(row);
+  }
+  if (candidates.empty()) return std::nullopt;
+  return candidates[static_cast<size_t>(RandomBelow(static_cast<int>(candidates.size())))];
+}
+
+std::optional<int> DrawUsable(const std::vector<std::string>& rows, int first) {
+  return DrawUsable(first < 0 ? 0 : first, static_cast<int>(rows.size()) - 1,
+                    [&rows](int row) { return !rows[static_cast<size_t>(row)].empty(); });
+}
+
+int DrawChoice(int n, const std::function<bool(int)>& usable) {
+  const int first = RandomBelow(n);
+  if (n > 0 && usable(first)) return first;
+  const auto other = DrawUsable(0, n - 1, usable);
+  return other ? *other : -1;
+}
+
 }  // namespace platform

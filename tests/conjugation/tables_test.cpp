@@ -1,12 +1,10 @@
 // The vocabulary tables and the draw helper.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "conjugation/modulo_fosku.h"
-#include "platform/random.h"
 
 namespace M = ModuloFosku;
 
@@ -56,25 +54,4 @@ TEST(ColonnaDelTempo, MapsEachTenseToItsColumn) {
   for (int t = 0; t < 16; ++t) EXPECT_EQ(M::ColonnaDelTempo(t), expected[t]) << t;
   EXPECT_EQ(M::ColonnaDelTempo(-1), -1);
   EXPECT_EQ(M::ColonnaDelTempo(16), -1);
-}
-
-TEST(DrawNonEmptyRow, DrawsEveryUsableRowAndNoOther) {
-  const std::vector<std::string> rows = {"", "a", "", "b", "c", ""};
-  std::map<int, int> hits;
-  for (std::uint64_t seed = 0; seed < 3000; ++seed) {
-    platform::SeedRandom(seed);
-    auto row = M::DrawNonEmptyRow(rows, 1);
-    ASSERT_TRUE(row.has_value());
-    ++hits[*row];
-  }
-  ASSERT_EQ(hits.size(), 3u);
-  for (int r : {1, 3, 4}) EXPECT_NEAR(hits[r], 1000, 150) << r;
-}
-
-TEST(DrawNonEmptyRow, SaysWhenThereIsNone) {
-  EXPECT_FALSE(M::DrawNonEmptyRow({"", ""}));
-  EXPECT_FALSE(M::DrawNonEmptyRow(std::vector<std::string>{}));
-  EXPECT_FALSE(M::DrawNonEmptyRow({"a", ""}, 1));  // row 0 is not drawn from
-  EXPECT_FALSE(M::DrawNonEmptyRow(1, 0, [](int) { return true; }));
-  EXPECT_EQ(M::DrawNonEmptyRow(3, 7, [](int r) { return r == 6; }), 6);
 }

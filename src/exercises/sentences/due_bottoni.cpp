@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
 #include "platform/paths.h"
+#include "platform/random.h"
 #include "platform/textfile.h"
 
 namespace {
@@ -93,10 +93,10 @@ void DueBottoni::SegnalaScelteMancanti() {
 
 std::optional<QString> DueBottoni::Estrai() {
   // Each list half of the time, whatever its length; a list without a usable item is left out.
-  const int scelta = ScegliUsabile(2, [this](int l) { return ListaUsabile(l); });
+  const int scelta = platform::DrawChoice(2, [this](int l) { return ListaUsabile(l); });
   if (scelta < 0) return std::nullopt;
   const auto& lista = scelta == 0 ? PrimaLista : SecondaLista;
-  const auto riga = ModuloFosku::DrawNonEmptyRow(1, static_cast<int>(lista.size()) - 1,
+  const auto riga = platform::DrawUsable(1, static_cast<int>(lista.size()) - 1,
                                                  [&](int r) { return !Vuota(lista[static_cast<size_t>(r)]); });
   ListaEstratta = scelta;
   RispostaGiusta = scelta;

@@ -1,7 +1,6 @@
 #include "exercises/sentences/form19_fitting_verb.h"
 
 #include "exercise_window/righe_dati.h"
-#include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
 #include "platform/paths.h"
 #include "platform/random.h"
@@ -65,7 +64,7 @@ void Form19::LeggiFosku() {
 
 std::optional<QString> Form19::Estrai() {
   // Only lines that can be asked are drawn: empty lines and lines that break the layout are not.
-  const auto riga = ModuloFosku::DrawNonEmptyRow(
+  const auto riga = platform::DrawUsable(
       1, NumeroFrasi, [this](int r) { return AnalizzaFraseConVerbi(Frasi[static_cast<size_t>(r)]).has_value(); });
   if (!riga) {
     for (QPushButton* b : Command1) b->setText(QString());

@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include "exercise_window/righe_dati.h"
-#include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
 #include "platform/paths.h"
 #include "platform/random.h"
@@ -134,7 +133,7 @@ void TavolaCoppie::LeggiLista() {
 
 void TavolaCoppie::EstraiFrasi() {
   erroriCoppia_.clear();
-  const auto riga = ModuloFosku::DrawNonEmptyRow(Frasi, 1);
+  const auto riga = platform::DrawUsable(Frasi, 1);
   if (!riga) {
     // Nothing to draw: the board stays empty and nothing can be dragged.
     for (size_t i = 0; i < 2; ++i) {

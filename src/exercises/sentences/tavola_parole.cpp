@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "exercise_window/righe_dati.h"
-#include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
+#include "platform/random.h"
 #include "platform/textfile.h"
 #include "platform/twips.h"
 #include "services/fontfit.h"
@@ -142,7 +142,7 @@ void TavolaParole::GeneraFrase() {
   std::vector<bool> troppoLunga(Frasi.size(), false);
   for (;;) {
     PreparaFrase();
-    const auto riga = ModuloFosku::DrawNonEmptyRow(1, NumeroFrasi, [&](int r) {
+    const auto riga = platform::DrawUsable(1, NumeroFrasi, [&](int r) {
       return !Frasi[static_cast<size_t>(r)].empty() && !troppoLunga[static_cast<size_t>(r)];
     });
     if (!riga) {

@@ -17,7 +17,7 @@ bool ClasseUsabile(int Coniugazione) {
   return false;
 }
 
-int ScegliClasse(int n) { return ScegliUsabile(n, ClasseUsabile); }
+int ScegliClasse(int n) { return platform::DrawChoice(n, ClasseUsabile); }
 
 std::optional<FormaEstratta> FormaConPersona(int Tempo, int Coniugazione) {
   if (Coniugazione < 0 || Coniugazione > 4) return std::nullopt;

@@ -125,7 +125,7 @@ void Form10::ScegliTempi() {
   }
   // Four different tenses, in the order drawn.
   for (size_t k = 0; k < TempiTabelle.size(); ++k) {
-    const auto t = ModuloFosku::DrawNonEmptyRow(0, kTempiTabelle - 1, [this, k](int t) {
+    const auto t = platform::DrawUsable(0, kTempiTabelle - 1, [this, k](int t) {
       for (size_t j = 0; j < k; ++j) {
         if (TempiTabelle[j] == t) return false;
       }

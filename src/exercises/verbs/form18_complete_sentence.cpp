@@ -5,6 +5,7 @@
 #include "conjugation/verb_lists.h"
 #include "exercise_window/trebottoni.h"
 #include "platform/paths.h"
+#include "platform/random.h"
 #include "platform/textfile.h"
 
 std::optional<FraseDaCompletare> AnalizzaFrase(const std::string& testo) {
@@ -51,7 +52,7 @@ std::optional<QString> Form18::Estrai() {
     return AnalizzaFrase(FrasiTempo[static_cast<size_t>(t)][static_cast<size_t>(r)]).has_value();
   };
   auto ultima = [this](int t) { return static_cast<int>(FrasiTempo[static_cast<size_t>(t)].size()) - 1; };
-  TempoEstratto = ScegliUsabile(kTempi, [&](int t) {
+  TempoEstratto = platform::DrawChoice(kTempi, [&](int t) {
     for (int r = 1; r <= ultima(t); ++r) {
       if (usabile(t, r)) return true;
     }
@@ -64,7 +65,7 @@ std::optional<QString> Form18::Estrai() {
     return std::nullopt;
   }
   const auto riga =
-      ModuloFosku::DrawNonEmptyRow(1, ultima(TempoEstratto), [&](int r) { return usabile(TempoEstratto, r); });
+      platform::DrawUsable(1, ultima(TempoEstratto), [&](int r) { return usabile(TempoEstratto, r); });
   if (!riga) return std::nullopt;
   CostruisciFosku::IndiceEstratto = *riga;
   const auto frase = AnalizzaFrase(FrasiTempo[static_cast<size_t>(TempoEstratto)][static_cast<size_t>(*riga)]);

@@ -1,7 +1,6 @@
 #include "exercises/verbs/form8_mixed_tables.h"
 
 #include "conjugation/forms.h"
-#include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
 #include "exercises/verbs/estrazione_verbi.h"
 #include "platform/random.h"
@@ -80,14 +79,14 @@ void Form8::GeneraEsercizio() {
   // Two tenses: one at level 2, different otherwise.
   const int t1 = platform::RandomBelow(kTempiTabelle);
   const int t2 = Livello == 2 ? t1
-                              : ModuloFosku::DrawNonEmptyRow(0, kTempiTabelle - 1, [t1](int t) { return t != t1; })
+                              : platform::DrawUsable(0, kTempiTabelle - 1, [t1](int t) { return t != t1; })
                                     .value_or(t1);
   // Two classes: one at level 3, different otherwise. A regular class whose list holds no root
   // is never chosen; essere and avere are always there.
   const int c1 = EstrazioneVerbi::ScegliClasse(kClassi);
   if (c1 < 0) return;
   const int c2 = Livello == 3 ? c1
-                              : ModuloFosku::DrawNonEmptyRow(0, kClassi - 1, [c1](int c) {
+                              : platform::DrawUsable(0, kClassi - 1, [c1](int c) {
                                   return c != c1 && EstrazioneVerbi::ClasseUsabile(c);
                                 }).value_or(c1);
   TempiTabelle = {t1, t2};

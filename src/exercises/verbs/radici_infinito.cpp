@@ -1,9 +1,9 @@
 #include "exercises/verbs/radici_infinito.h"
 
 #include "exercise_window/righe_dati.h"
-#include "conjugation/modulo_fosku.h"
 #include "exercise_window/trebottoni.h"
 #include "platform/paths.h"
+#include "platform/random.h"
 #include "platform/textfile.h"
 
 namespace ListeInfinito {
@@ -29,9 +29,9 @@ bool ClasseUsabile(const Liste& liste, int c) {
 std::optional<Estratto> Estrai(const Liste& liste) {
   auto riga = [&](int c, int r) { return !Vuota(liste[static_cast<size_t>(c)][static_cast<size_t>(r)]); };
   auto ultima = [&](int c) { return static_cast<int>(liste[static_cast<size_t>(c)].size()) - 1; };
-  const int classe = ScegliUsabile(3, [&](int c) { return ClasseUsabile(liste, c); });
+  const int classe = platform::DrawChoice(3, [&](int c) { return ClasseUsabile(liste, c); });
   if (classe < 0) return std::nullopt;
-  const auto r = ModuloFosku::DrawNonEmptyRow(1, ultima(classe), [&](int x) { return riga(classe, x); });
+  const auto r = platform::DrawUsable(1, ultima(classe), [&](int x) { return riga(classe, x); });
   if (!r) return std::nullopt;
   return Estratto{classe, *r};
 }

@@ -29,8 +29,8 @@ DisposizioneBottoni Disposizione() {
   return d;
 }
 
-ConfigTreBottoni Cornice(const ConfigDueBottoni& c) {
-  ConfigTreBottoni t;
+ConfigBottoniRisposta Cornice(const ConfigDueBottoni& c) {
+  ConfigBottoniRisposta t;
   t.didascalie = {c.didascalia0, c.didascalia1};
   t.titoloGriglia = c.titoloGriglia;
   t.intestazioni = {c.intestazione0, c.intestazione1};
@@ -41,7 +41,7 @@ ConfigTreBottoni Cornice(const ConfigDueBottoni& c) {
 }  // namespace
 
 DueBottoni::DueBottoni(Finestra finestra, ConfigDueBottoni config)
-    : TreBottoni(finestra, Cornice(config)), due_(std::move(config)) {}
+    : BottoniRisposta(finestra, Cornice(config)), due_(std::move(config)) {}
 
 void DueBottoni::Riempi(const std::string& file, std::vector<std::string>& lista, int& numero) const {
   lista = LeggiRighe(file, kCapacita, ModoLettura());

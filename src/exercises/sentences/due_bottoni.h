@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "exercise_window/righe_dati.h"
-#include "exercise_window/trebottoni.h"
+#include "exercise_window/bottoni_risposta.h"
 
 struct ConfigDueBottoni {
   std::string primoFile;    // list 0, e.g. "\\testiFosku\\6\\corrette.txt"
@@ -19,7 +19,7 @@ struct ConfigDueBottoni {
   QString intestazione1;    // grid column 3
 };
 
-class DueBottoni : public TreBottoni {
+class DueBottoni : public BottoniRisposta {
   Q_OBJECT
 
  public:

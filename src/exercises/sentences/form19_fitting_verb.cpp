@@ -48,7 +48,7 @@ std::optional<FraseConVerbi> AnalizzaFraseConVerbi(const std::string& testo) {
 }
 
 Form19::Form19()
-    : TreBottoni(Finestra::Form19,
+    : BottoniRisposta(Finestra::Form19,
                  {{QString(), QString(), QString(), QString(), QString()},
                   false,
                   QStringLiteral("Frase"),

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "exercise_window/trebottoni.h"
+#include "exercise_window/bottoni_risposta.h"
 
 // A line of the file taken apart: the sentence with its gap, then "[", the right verb and four
 // wrong ones separated by commas, and "]".
@@ -20,7 +20,7 @@ struct FraseConVerbi {
 // its right verb is blank, or when a wrong verb reads as the right one.
 std::optional<FraseConVerbi> AnalizzaFraseConVerbi(const std::string& riga);
 
-class Form19 : public TreBottoni {
+class Form19 : public BottoniRisposta {
   Q_OBJECT
 
  public:

@@ -4,7 +4,6 @@
 
 #include "conjugation/forms.h"
 #include "conjugation/verb_lists.h"
-#include "exercise_window/trebottoni.h"
 #include "platform/random.h"
 
 namespace EstrazioneVerbi {

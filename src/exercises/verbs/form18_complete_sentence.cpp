@@ -3,7 +3,6 @@
 #include "exercise_window/righe_dati.h"
 #include "conjugation/modulo_fosku.h"
 #include "conjugation/verb_lists.h"
-#include "exercise_window/trebottoni.h"
 #include "platform/paths.h"
 #include "platform/random.h"
 #include "platform/textfile.h"

@@ -2,7 +2,7 @@
 
 
 Form1::Form1()
-    : TreBottoni(Finestra::Form1, {{QStringLiteral("&1° Coniugazione"), QStringLiteral("&2° Coniugazione"),
+    : BottoniRisposta(Finestra::Form1, {{QStringLiteral("&1° Coniugazione"), QStringLiteral("&2° Coniugazione"),
                                     QStringLiteral("&3° Coniugazione")},
                                    true,
                                    QStringLiteral("Coniugazione (fosku all'infinito)"),

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "exercise_window/trebottoni.h"
+#include "exercise_window/bottoni_risposta.h"
 #include "exercises/verbs/radici_infinito.h"
 
-class Form1 : public TreBottoni {
+class Form1 : public BottoniRisposta {
   Q_OBJECT
 
  public:

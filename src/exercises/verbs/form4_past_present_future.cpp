@@ -5,7 +5,7 @@
 #include "platform/random.h"
 
 Form4::Form4()
-    : TreBottoni(Finestra::Form4,
+    : BottoniRisposta(Finestra::Form4,
                  {{QStringLiteral("Passato"), QStringLiteral("Presente"), QStringLiteral("Futuro")},
                   false,
                   QStringLiteral("Passato presente futuro"),

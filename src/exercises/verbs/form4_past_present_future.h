@@ -2,9 +2,9 @@
 // the present or the future.
 #pragma once
 
-#include "exercise_window/trebottoni.h"
+#include "exercise_window/bottoni_risposta.h"
 
-class Form4 : public TreBottoni {
+class Form4 : public BottoniRisposta {
   Q_OBJECT
 
  public:

@@ -6,7 +6,7 @@
 #include "platform/random.h"
 
 Form5::Form5()
-    : TreBottoni(Finestra::Form5,
+    : BottoniRisposta(Finestra::Form5,
                  {{QStringLiteral("Passato"), QStringLiteral("Presente"), QStringLiteral("Futuro")},
                   true,
                   QStringLiteral("Coniugazione (fosku coniugati)"),

@@ -2,9 +2,9 @@
 // conjugation.
 #pragma once
 
-#include "exercise_window/trebottoni.h"
+#include "exercise_window/bottoni_risposta.h"
 
-class Form5 : public TreBottoni {
+class Form5 : public BottoniRisposta {
   Q_OBJECT
 
  public:

@@ -5,7 +5,7 @@
 #include "platform/random.h"
 
 Form7::Form7()
-    : TreBottoni(Finestra::Form7,
+    : BottoniRisposta(Finestra::Form7,
                  {{QStringLiteral("Indicativo"), QStringLiteral("Congiuntivo"), QStringLiteral("Condizionale")},
                   false,
                   QStringLiteral("Il modo dei fosku"),

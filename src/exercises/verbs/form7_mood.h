@@ -1,9 +1,9 @@
 // " Il modo dei fosku": a conjugated form; the pupil tells its mood.
 #pragma once
 
-#include "exercise_window/trebottoni.h"
+#include "exercise_window/bottoni_risposta.h"
 
-class Form7 : public TreBottoni {
+class Form7 : public BottoniRisposta {
   Q_OBJECT
 
  public:

@@ -1,7 +1,6 @@
 #include "exercises/verbs/radici_infinito.h"
 
 #include "exercise_window/righe_dati.h"
-#include "exercise_window/trebottoni.h"
 #include "platform/paths.h"
 #include "platform/random.h"
 #include "platform/textfile.h"

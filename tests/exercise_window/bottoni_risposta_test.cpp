@@ -24,11 +24,11 @@
 
 namespace {
 
-using ThreeButtons = testsupport::ExerciseTest;
+using AnswerButtons = testsupport::ExerciseTest;
 
 const QColor kVerde(0, 192, 0), kRosso(255, 0, 0), kAzzurro(192, 255, 255);
 
-std::vector<TreBottoni*> Windows() {
+std::vector<BottoniRisposta*> Windows() {
   return {&platform::Instance<Form1>(), &platform::Instance<Form5>(), &platform::Instance<Form7>(),
           &platform::Instance<Form4>()};
 }
@@ -37,8 +37,8 @@ bool Shown(QAction* a) { return a != nullptr && a->isVisible(); }
 
 }  // namespace
 
-TEST_F(ThreeButtons, MenusAndViewsOfEveryWindow) {
-  for (TreBottoni* w : Windows()) {
+TEST_F(AnswerButtons, MenusAndViewsOfEveryWindow) {
+  for (BottoniRisposta* w : Windows()) {
     w->Show();
     const std::string name = w->Config().titolo.toStdString();
     EXPECT_EQ(w->mnuUtil->title(), "&Utilità") << name;
@@ -75,7 +75,7 @@ TEST_F(ThreeButtons, MenusAndViewsOfEveryWindow) {
   EXPECT_EQ(platform::Instance<Form1>().Config().didascaliaChiudi, "&Chiudi griglia");
 }
 
-TEST_F(ThreeButtons, AnswersThroughRealClicks) {
+TEST_F(AnswerButtons, AnswersThroughRealClicks) {
   auto& w = platform::Instance<Form7>();
   w.Show();
   ASSERT_EQ(w.Griglia->Rows(), 2);
@@ -128,7 +128,7 @@ TEST_F(ThreeButtons, AnswersThroughRealClicks) {
   EXPECT_EQ(w.StatusBar1->PanelText(1), "Esatti  2");
 }
 
-TEST_F(ThreeButtons, ResetChangesOnlyTheCounters) {
+TEST_F(AnswerButtons, ResetChangesOnlyTheCounters) {
   auto& w = platform::Instance<Form4>();
   w.Show();
   QTest::mouseClick(w.Command1[static_cast<size_t>((w.RispostaGiusta + 1) % 3)], Qt::LeftButton);
@@ -144,14 +144,14 @@ TEST_F(ThreeButtons, ResetChangesOnlyTheCounters) {
   EXPECT_TRUE(w.BottoneAvanti->isEnabled());
 }
 
-TEST_F(ThreeButtons, CountersStopAt32767) {
+TEST_F(AnswerButtons, CountersStopAt32767) {
   Module1::Esatti = 32766;
   Module1::Aggiungi(Module1::Esatti);
   Module1::Aggiungi(Module1::Esatti);
   EXPECT_EQ(Module1::Esatti, 32767);
 }
 
-TEST_F(ThreeButtons, ReturnToTheMenuAndBackStartsAfresh) {
+TEST_F(AnswerButtons, ReturnToTheMenuAndBackStartsAfresh) {
   Module1::RegistraFinestre();  // as at start-up: the return command leads to the menu
   auto& w = platform::Instance<Form1>();
   w.Show();
@@ -166,7 +166,7 @@ TEST_F(ThreeButtons, ReturnToTheMenuAndBackStartsAfresh) {
   EXPECT_FALSE(w.BottoneAvanti->isEnabled());
 }
 
-TEST_F(ThreeButtons, ActivationRunsOncePerShowing) {
+TEST_F(AnswerButtons, ActivationRunsOncePerShowing) {
   auto& w = platform::Instance<Form5>();
   w.Show();
   const QString item = w.Label2->text();
@@ -178,7 +178,7 @@ TEST_F(ThreeButtons, ActivationRunsOncePerShowing) {
   EXPECT_EQ(w.Label2->text(), item);
 }
 
-TEST_F(ThreeButtons, Form1DrawsFromItsListsAndJudgesTheClass) {
+TEST_F(AnswerButtons, Form1DrawsFromItsListsAndJudgesTheClass) {
   testsupport::TempProgramFolder program;
   program.Write("testiFosku/1/are.txt", "parl\r\n\r\n   \r\n");
   program.Write("testiFosku/1/ere.txt", "cred,tem\r\n");
@@ -198,7 +198,7 @@ TEST_F(ThreeButtons, Form1DrawsFromItsListsAndJudgesTheClass) {
   for (int c = 0; c < 3; ++c) EXPECT_NEAR(seen[c], 200, 45) << c;  // equal chance whatever the lengths
 }
 
-TEST_F(ThreeButtons, AWindowWithNoUsableListSaysWhichFilesAndDisablesItsButtons) {
+TEST_F(AnswerButtons, AWindowWithNoUsableListSaysWhichFilesAndDisablesItsButtons) {
   testsupport::TempProgramFolder program;  // no data at all
   program.Write("testiFosku/1/are.txt", "\r\n  \r\n");
   auto& w = platform::Instance<Form1>();
@@ -244,7 +244,7 @@ bool IsFormOf(const QString& item, int c, const std::vector<int>& tenses) {
 
 }  // namespace
 
-TEST_F(ThreeButtons, EachWindowsDrawIsTheEnginesFormAndTheRightButton) {
+TEST_F(AnswerButtons, EachWindowsDrawIsTheEnginesFormAndTheRightButton) {
   testsupport::TempProgramFolder program(true);
   {
     auto& w = platform::Instance<Form5>();
@@ -296,7 +296,7 @@ TEST_F(ThreeButtons, EachWindowsDrawIsTheEnginesFormAndTheRightButton) {
   for (int t = 0; t < 16; ++t) EXPECT_EQ(Form4::GruppoDelTempo(t), groups[t]) << t;
 }
 
-TEST_F(ThreeButtons, FontCommandChangesTheGroupAndTheNextWindowOfTheGroupUsesIt) {
+TEST_F(AnswerButtons, FontCommandChangesTheGroupAndTheNextWindowOfTheGroupUsesIt) {
   auto& w = platform::Instance<Form1>();
   w.Show();
   CommDlgs::SetFontChooser([](QWidget*, const CommDlgs::FontRequest&) -> std::optional<CommDlgs::FontChoice> {

@@ -1,6 +1,7 @@
 // The template of the exercises with a row of answer buttons (three for the verb exercises,
-// two for the sentence exercises): an item in a framed label, the buttons, the next-item
-// button, and a results grid (number, item, one column per choice, errors).
+// two for most sentence exercises, five in "Scegli il verbo adatto"): an item in a framed label,
+// the buttons, the next-item button, and a results grid (number, item, one column per choice or
+// one answer column, errors).
 #pragma once
 
 #include <QFrame>
@@ -23,7 +24,7 @@ struct DisposizioneBottoni {
   bool erroriCentrato = true;  // the errors column's header centred like the choices' headers
 };
 
-struct ConfigTreBottoni {
+struct ConfigBottoniRisposta {
   std::vector<QString> didascalie;  // the buttons' design captions, index 0 at the left
   bool didascaliaConiugazione = false;  // activation captions the buttons "1°", "2°", "3°" over "coniugazione"
   QString titoloGriglia;                // column 1 header
@@ -36,11 +37,11 @@ struct ConfigTreBottoni {
   int gruppoFontBottoni = 0;
 };
 
-class TreBottoni : public ExerciseWindow {
+class BottoniRisposta : public ExerciseWindow {
   Q_OBJECT
 
  public:
-  TreBottoni(Finestra finestra, ConfigTreBottoni config);
+  BottoniRisposta(Finestra finestra, ConfigBottoniRisposta config);
 
   QFrame* Picture1 = nullptr;
   QLabel* Label2 = nullptr;
@@ -48,14 +49,14 @@ class TreBottoni : public ExerciseWindow {
   QLabel* LabelDimensionaFont = nullptr;
   int RispostaGiusta = 0;
 
-  int NumeroBottoni() const { return static_cast<int>(tre_.didascalie.size()); }
+  int NumeroBottoni() const { return static_cast<int>(bottoni_.didascalie.size()); }
   void Command1_Click(int Index);
   void ImpostaGriglia();
   void GeneraEsercizio() override;
   // Fills the window's lists (its own files or the regular-verb lists).
   virtual void LeggiFosku() = 0;
   // The grid column that counts the wrong answers (after the answer columns).
-  int ColonnaErrori() const { return tre_.unaColonnaRisposta ? 3 : NumeroBottoni() + 2; }
+  int ColonnaErrori() const { return bottoni_.unaColonnaRisposta ? 3 : NumeroBottoni() + 2; }
 
  protected:
   // The window's own draw: sets RispostaGiusta and returns the item's text, or nothing when
@@ -86,7 +87,7 @@ class TreBottoni : public ExerciseWindow {
 
  private:
   void CentraEtichetta();
-  ConfigTreBottoni tre_;
+  ConfigBottoniRisposta bottoni_;
   bool scelteSegnalate_ = false;  // SegnalaScelteMancanti ran since the window was loaded
 };
 

@@ -1,4 +1,4 @@
-#include "exercise_window/trebottoni.h"
+#include "exercise_window/bottoni_risposta.h"
 
 #include "platform/commandbutton.h"
 #include "platform/random.h"
@@ -10,10 +10,10 @@ namespace {
 constexpr const char* kSonda = " 1° coniugazione  ";
 }
 
-TreBottoni::TreBottoni(Finestra finestra, ConfigTreBottoni config) : ExerciseWindow(finestra), tre_(std::move(config)) {}
+BottoniRisposta::BottoniRisposta(Finestra finestra, ConfigBottoniRisposta config) : ExerciseWindow(finestra), bottoni_(std::move(config)) {}
 
-void TreBottoni::Form_Load() {
-  const DisposizioneBottoni& d = tre_.disposizione;
+void BottoniRisposta::Form_Load() {
+  const DisposizioneBottoni& d = bottoni_.disposizione;
   CostruisciScheletro(d.larghezza, d.altezza, d.avanti);
   if (d.avantiAzzurro) platform::SetBackColor(BottoneAvanti, platform::colours::AzzurroChiaro);
 
@@ -22,10 +22,10 @@ void TreBottoni::Form_Load() {
   Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   platform::SetBackColor(Picture1, platform::colours::Bianco);
 
-  Command1.assign(tre_.didascalie.size(), nullptr);
+  Command1.assign(bottoni_.didascalie.size(), nullptr);
   for (int i = 0; i < NumeroBottoni(); ++i) {
     const QRectF& r = d.bottoni.at(static_cast<size_t>(i));
-    auto* b = AddControl(new platform::CommandButton(tre_.didascalie[static_cast<size_t>(i)], Surface()), r.left(),
+    auto* b = AddControl(new platform::CommandButton(bottoni_.didascalie[static_cast<size_t>(i)], Surface()), r.left(),
                          r.top(), r.width(), r.height());
     platform::SetBackColor(b, platform::colours::AzzurroChiaro);
     connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
@@ -42,7 +42,7 @@ void TreBottoni::Form_Load() {
   AzzeraContatori();
 }
 
-void TreBottoni::CreaEtichette() {
+void BottoniRisposta::CreaEtichette() {
   Label2 = new QLabel(Picture1);
   Label2->setAttribute(Qt::WA_TranslucentBackground);
   QFont f(NomeFontGruppo());
@@ -50,30 +50,30 @@ void TreBottoni::CreaEtichette() {
   Label2->setFont(f);
 }
 
-void TreBottoni::SvuotaEtichette() {
+void BottoniRisposta::SvuotaEtichette() {
   Label2->setVisible(true);
   Label2->setText(QString());
 }
 
-QString TreBottoni::MostraItem(const QString& testo) {
+QString BottoniRisposta::MostraItem(const QString& testo) {
   Label2->setText(testo);
   CentraEtichetta();
   return Label2->text();
 }
 
-void TreBottoni::Form_Activate() {
+void BottoniRisposta::Form_Activate() {
   OccupaSchermo();
   AdattaBottoni();
-  if (tre_.didascaliaConiugazione) {
+  if (bottoni_.didascaliaConiugazione) {
     for (int i = 0; i < NumeroBottoni(); ++i) Command1[static_cast<size_t>(i)]->setText(QStringLiteral("%1°\r\nconiugazione").arg(i + 1));
   }
   ImpostaGriglia();
   GeneraEsercizio();
 }
 
-void TreBottoni::AdattaBottoni() {
-  if (tre_.gruppoFontBottoni > 0) {
-    const auto g = static_cast<size_t>(tre_.gruppoFontBottoni);
+void BottoniRisposta::AdattaBottoni() {
+  if (bottoni_.gruppoFontBottoni > 0) {
+    const auto g = static_cast<size_t>(bottoni_.gruppoFontBottoni);
     QFont f(QString::fromStdString(ModuloPerIni::Impostazioni.NomeFont[g]));
     f.setPointSize(ModuloPerIni::Impostazioni.DimensioneFont[g]);
     for (QPushButton* b : Command1) b->setFont(f);
@@ -87,35 +87,35 @@ void TreBottoni::AdattaBottoni() {
   for (QPushButton* b : Command1) b->setFont(QFont(NomeFontGruppo(), size));
 }
 
-void TreBottoni::DopoFont() {
+void BottoniRisposta::DopoFont() {
   CentraEtichetta();
   AdattaBottoni();
 }
 
-void TreBottoni::ImpostaGriglia() {
-  if (tre_.unaColonnaRisposta) {
-    ImpostaColonne({1, 8, 2, 2}, {tre_.titoloGriglia, tre_.intestazioni.at(0), QStringLiteral("Errori")}, {2, 3});
+void BottoniRisposta::ImpostaGriglia() {
+  if (bottoni_.unaColonnaRisposta) {
+    ImpostaColonne({1, 8, 2, 2}, {bottoni_.titoloGriglia, bottoni_.intestazioni.at(0), QStringLiteral("Errori")}, {2, 3});
     return;
   }
   // Column widths in 36ths of the window's width: number 1, item 8, each choice 2, errors.
   // The choices' headers are centred, and the errors header where the window's design says so.
   std::vector<int> fattori = {1, 8};
-  std::vector<QString> intestazioni = {tre_.titoloGriglia};
+  std::vector<QString> intestazioni = {bottoni_.titoloGriglia};
   std::vector<int> centrate;
   for (int k = 0; k < NumeroBottoni(); ++k) {
     fattori.push_back(2);
-    intestazioni.push_back(tre_.intestazioni.at(static_cast<size_t>(k)));
+    intestazioni.push_back(bottoni_.intestazioni.at(static_cast<size_t>(k)));
     centrate.push_back(k + 2);
   }
-  fattori.push_back(tre_.disposizione.larghezzaErrori);
+  fattori.push_back(bottoni_.disposizione.larghezzaErrori);
   intestazioni.push_back(QStringLiteral("Errori"));
-  if (tre_.disposizione.erroriCentrato) centrate.push_back(ColonnaErrori());
+  if (bottoni_.disposizione.erroriCentrato) centrate.push_back(ColonnaErrori());
   ImpostaColonne(fattori, intestazioni, centrate);
 }
 
-void TreBottoni::CentraEtichetta() { ExerciseWindow::CentraEtichetta(Label2, Picture1); }
+void BottoniRisposta::CentraEtichetta() { ExerciseWindow::CentraEtichetta(Label2, Picture1); }
 
-void TreBottoni::GeneraEsercizio() {
+void BottoniRisposta::GeneraEsercizio() {
   for (QPushButton* b : Command1) {
     b->setEnabled(true);
     platform::SetBackColor(b, platform::colours::AzzurroChiaro);
@@ -134,19 +134,19 @@ void TreBottoni::GeneraEsercizio() {
   }
 }
 
-void TreBottoni::SegnalaScelteSenzaLista(const std::vector<std::string>& files, bool altreUsabili,
+void BottoniRisposta::SegnalaScelteSenzaLista(const std::vector<std::string>& files, bool altreUsabili,
                                          const QString& apertura) {
   if (files.empty() || !altreUsabili) return;
   SegnalaFileMancanti(files, apertura, platform::vbExclamation);
 }
 
-void TreBottoni::Command1_Click(int Index) {
+void BottoniRisposta::Command1_Click(int Index) {
   if (Index < 0 || Index >= NumeroBottoni() || RigaItem() == 0) return;
   QPushButton* cliccato = Command1[static_cast<size_t>(Index)];
   if (Index == RispostaGiusta) {
     ContaRisposta(true);
     for (QPushButton* b : Command1) b->setEnabled(false);
-    if (tre_.unaColonnaRisposta) {
+    if (bottoni_.unaColonnaRisposta) {
       Griglia->SetTextMatrix(RigaItem(), 2, cliccato->text());
     } else {
       Griglia->SetTextMatrix(RigaItem(), Index + 2, QStringLiteral("*"));
@@ -162,7 +162,7 @@ void TreBottoni::Command1_Click(int Index) {
   }
 }
 
-void TreBottoni::Form_Unloaded() {
+void BottoniRisposta::Form_Unloaded() {
   ExerciseWindow::Form_Unloaded();
   Picture1 = nullptr;
   Label2 = nullptr;

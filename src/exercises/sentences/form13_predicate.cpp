@@ -18,10 +18,13 @@ std::optional<std::array<QString, 3>> DividiFrase(const QString& riga) {
 }
 
 Form13::Form13()
-    : DueBottoni(Finestra::Form13, {"\\testiFosku\\5\\Verbale.txt", "\\testiFosku\\5\\nominale.txt",
-                                    QStringLiteral("Predicato verbale"), QStringLiteral("Predicato nominale"),
-                                    QStringLiteral("Predicato"), QStringLiteral("Verbali"),
-                                    QStringLiteral("nominali")}) {}
+    : DueBottoni(Finestra::Form13, {.primoFile = "\\testiFosku\\5\\Verbale.txt",
+                                    .secondoFile = "\\testiFosku\\5\\nominale.txt",
+                                    .didascalia0 = QStringLiteral("Predicato verbale"),
+                                    .didascalia1 = QStringLiteral("Predicato nominale"),
+                                    .titoloGriglia = QStringLiteral("Predicato"),
+                                    .intestazione0 = QStringLiteral("Verbali"),
+                                    .intestazione1 = QStringLiteral("nominali")}) {}
 
 bool Form13::ItemValido(const std::string& riga) const {
   const auto parti = DividiFrase(QString::fromStdString(riga));

@@ -49,13 +49,13 @@ std::optional<FraseConVerbi> AnalizzaFraseConVerbi(const std::string& testo) {
 
 Form19::Form19()
     : BottoniRisposta(Finestra::Form19,
-                 {{QString(), QString(), QString(), QString(), QString()},
-                  false,
-                  QStringLiteral("Frase"),
-                  {QStringLiteral("Verbo")},
-                  Disposizione(),
-                  true,
-                  3}) {}
+                      {.didascalie = {QString(), QString(), QString(), QString(), QString()},
+                       .didascaliaConiugazione = false,
+                       .titoloGriglia = QStringLiteral("Frase"),
+                       .intestazioni = {QStringLiteral("Verbo")},
+                       .disposizione = Disposizione(),
+                       .unaColonnaRisposta = true,
+                       .gruppoFontBottoni = 3}) {}
 
 void Form19::LeggiFosku() {
   Frasi = LeggiRighe(kFile, kCapacita);

@@ -278,9 +278,19 @@ void TavolaCoppie::RiempiGriglia() {
 // ---- the two boards
 
 Form14::Form14()
-    : TavolaCoppie(Finestra::Form14, {"\\testifosku\\6\\corrette scorrette.txt", QStringLiteral("corretta"),
-                                      QStringLiteral("scorretta"), 0xFFFFC0, 0x80FF80, 0xFFC0FF, 0xFF8080}) {}
+    : TavolaCoppie(Finestra::Form14, {.file = "\\testifosku\\6\\corrette scorrette.txt",
+                                      .didascalia0 = QStringLiteral("corretta"),
+                                      .didascalia1 = QStringLiteral("scorretta"),
+                                      .sfondo = 0xFFFFC0,
+                                      .sfondoBox0 = 0x80FF80,
+                                      .sfondoBox1 = 0xFFC0FF,
+                                      .sfondoAvanti = 0xFF8080}) {}
 
 Form16::Form16()
-    : TavolaCoppie(Finestra::Form16, {"\\testifosku\\7\\attivopassivo1.txt", QStringLiteral("attiva"),
-                                      QStringLiteral("passiva"), 0xFF8080, 0xC0FFFF, 0xFFFFC0, 0xFFFFC0}) {}
+    : TavolaCoppie(Finestra::Form16, {.file = "\\testifosku\\7\\attivopassivo1.txt",
+                                      .didascalia0 = QStringLiteral("attiva"),
+                                      .didascalia1 = QStringLiteral("passiva"),
+                                      .sfondo = 0xFF8080,
+                                      .sfondoBox0 = 0xC0FFFF,
+                                      .sfondoBox1 = 0xFFFFC0,
+                                      .sfondoAvanti = 0xFFFFC0}) {}

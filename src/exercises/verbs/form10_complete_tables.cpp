@@ -39,9 +39,11 @@ QString Testo(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 Form10::Form10()
-    : TabelleTrascinabili(Finestra::Form10,
-                          {Disposizione(), QStringLiteral("Tabelle dei fosku"), {1, 15, 4, 2, 2}, 24,
-                           Qt::AlignLeft | Qt::AlignVCenter}) {}
+    : TabelleTrascinabili(Finestra::Form10, {.disposizione = Disposizione(),
+                                             .titoloGriglia = QStringLiteral("Tabelle dei fosku"),
+                                             .fattoriGriglia = {1, 15, 4, 2, 2},
+                                             .formeDaCollocare = 24,
+                                             .allineamentoCelle = Qt::AlignLeft | Qt::AlignVCenter}) {}
 
 void Form10::CreaControlli() {
   QFont titolo(NomeFontGruppo(), 12);

@@ -33,11 +33,17 @@ std::optional<FraseDaCompletare> AnalizzaFrase(const std::string& testo) {
 
 Form18::Form18()
     : RispostaScritta(Finestra::Form18,
-                      {{CasellaRisposta{2, true, false, true, 3, true}},
-                       {1, 7, 2, 8},
-                       {QStringLiteral("Completa la frase"), QStringLiteral("verbo"), QStringLiteral("errori")},
-                       {2, 3},
-                       true}) {}
+                      {.caselle = {{.colonnaGiusta = 2,
+                                     .giustaComeScritta = true,
+                                     .suonoGiusto = false,
+                                     .finale = true,
+                                     .colonnaErrori = 3,
+                                     .erroreComeScritto = true}},
+                       .fattoriColonne = {1, 7, 2, 8},
+                       .intestazioni = {QStringLiteral("Completa la frase"), QStringLiteral("verbo"),
+                                        QStringLiteral("errori")},
+                       .intestazioniCentrate = {2, 3},
+                       .etichettaConsegna = true}) {}
 
 std::string Form18::FileDelTempo(int Tempo) { return "\\testiFosku\\8\\" + std::to_string(Tempo) + ".txt"; }
 

@@ -2,11 +2,12 @@
 
 
 Form1::Form1()
-    : BottoniRisposta(Finestra::Form1, {{QStringLiteral("&1° Coniugazione"), QStringLiteral("&2° Coniugazione"),
-                                    QStringLiteral("&3° Coniugazione")},
-                                   true,
-                                   QStringLiteral("Coniugazione (fosku all'infinito)"),
-                                   {QStringLiteral("1°"), QStringLiteral("2°"), QStringLiteral("3°")}}) {}
+    : BottoniRisposta(Finestra::Form1,
+                      {.didascalie = {QStringLiteral("&1° Coniugazione"), QStringLiteral("&2° Coniugazione"),
+                                       QStringLiteral("&3° Coniugazione")},
+                       .didascaliaConiugazione = true,
+                       .titoloGriglia = QStringLiteral("Coniugazione (fosku all'infinito)"),
+                       .intestazioni = {QStringLiteral("1°"), QStringLiteral("2°"), QStringLiteral("3°")}}) {}
 
 void Form1::LeggiFosku() { RadiciInfinito = ListeInfinito::Leggi(); }
 

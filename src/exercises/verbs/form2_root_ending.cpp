@@ -8,13 +8,24 @@ QString SenzaBordi(const std::string& s) { return QString::fromStdString(s).trim
 // right ending counts the item and sounds.
 Form2::Form2()
     : RispostaScritta(Finestra::Form2,
-                      {{{2, false, false, false, 4, false}, {3, false, true, true, 5, false}},
-                       {1, 7, 3, 3, 3, 3},
-                       {QStringLiteral("Radice e desinenza (fosku all'infinito)"), QStringLiteral("radice"),
-                        QStringLiteral("desinenza"), QStringLiteral("Errori radice"),
-                        QStringLiteral("Errori desinenza")},
-                       {2, 3, 5},
-                       false}) {}
+                      {.caselle = {{.colonnaGiusta = 2,
+                                     .giustaComeScritta = false,
+                                     .suonoGiusto = false,
+                                     .finale = false,
+                                     .colonnaErrori = 4,
+                                     .erroreComeScritto = false},
+                                    {.colonnaGiusta = 3,
+                                     .giustaComeScritta = false,
+                                     .suonoGiusto = true,
+                                     .finale = true,
+                                     .colonnaErrori = 5,
+                                     .erroreComeScritto = false}},
+                       .fattoriColonne = {1, 7, 3, 3, 3, 3},
+                       .intestazioni = {QStringLiteral("Radice e desinenza (fosku all'infinito)"),
+                                        QStringLiteral("radice"), QStringLiteral("desinenza"),
+                                        QStringLiteral("Errori radice"), QStringLiteral("Errori desinenza")},
+                       .intestazioniCentrate = {2, 3, 5},
+                       .etichettaConsegna = false}) {}
 
 void Form2::LeggiFosku() { RadiciInfinito = ListeInfinito::Leggi(); }
 

@@ -6,10 +6,10 @@
 
 Form4::Form4()
     : BottoniRisposta(Finestra::Form4,
-                 {{QStringLiteral("Passato"), QStringLiteral("Presente"), QStringLiteral("Futuro")},
-                  false,
-                  QStringLiteral("Passato presente futuro"),
-                  {QStringLiteral("Passato"), QStringLiteral("Presente"), QStringLiteral("Futuro")}}) {}
+                      {.didascalie = {QStringLiteral("Passato"), QStringLiteral("Presente"), QStringLiteral("Futuro")},
+                       .didascaliaConiugazione = false,
+                       .titoloGriglia = QStringLiteral("Passato presente futuro"),
+                       .intestazioni = {QStringLiteral("Passato"), QStringLiteral("Presente"), QStringLiteral("Futuro")}}) {}
 
 void Form4::LeggiFosku() { CostruisciFosku::LeggiFosku(); }
 

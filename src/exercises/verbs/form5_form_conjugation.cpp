@@ -7,10 +7,10 @@
 
 Form5::Form5()
     : BottoniRisposta(Finestra::Form5,
-                 {{QStringLiteral("Passato"), QStringLiteral("Presente"), QStringLiteral("Futuro")},
-                  true,
-                  QStringLiteral("Coniugazione (fosku coniugati)"),
-                  {QStringLiteral("1°"), QStringLiteral("2°"), QStringLiteral("3°")}}) {}
+                      {.didascalie = {QStringLiteral("Passato"), QStringLiteral("Presente"), QStringLiteral("Futuro")},
+                       .didascaliaConiugazione = true,
+                       .titoloGriglia = QStringLiteral("Coniugazione (fosku coniugati)"),
+                       .intestazioni = {QStringLiteral("1°"), QStringLiteral("2°"), QStringLiteral("3°")}}) {}
 
 void Form5::LeggiFosku() { CostruisciFosku::LeggiFosku(); }
 

@@ -8,11 +8,12 @@
 
 Form6::Form6()
     : RispostaScritta(Finestra::Form6,
-                      {{CasellaRisposta{}},
-                       {1, 7, 2, 8},
-                       {QStringLiteral("Trova l'infinito"), QStringLiteral("esatti"), QStringLiteral("errori")},
-                       {2, 3},
-                       false}) {}
+                      {.caselle = {CasellaRisposta{}},  // every default: "*" when right, the typed text when wrong
+                       .fattoriColonne = {1, 7, 2, 8},
+                       .intestazioni = {QStringLiteral("Trova l'infinito"), QStringLiteral("esatti"),
+                                        QStringLiteral("errori")},
+                       .intestazioniCentrate = {2, 3},
+                       .etichettaConsegna = false}) {}
 
 void Form6::LeggiFosku() { CostruisciFosku::LeggiFosku(); }
 

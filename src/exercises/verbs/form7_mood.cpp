@@ -6,10 +6,10 @@
 
 Form7::Form7()
     : BottoniRisposta(Finestra::Form7,
-                 {{QStringLiteral("Indicativo"), QStringLiteral("Congiuntivo"), QStringLiteral("Condizionale")},
-                  false,
-                  QStringLiteral("Il modo dei fosku"),
-                  {QStringLiteral("Indicativo"), QStringLiteral("Congiuntivo"), QStringLiteral("Condizionale")}}) {}
+                      {.didascalie = {QStringLiteral("Indicativo"), QStringLiteral("Congiuntivo"), QStringLiteral("Condizionale")},
+                       .didascaliaConiugazione = false,
+                       .titoloGriglia = QStringLiteral("Il modo dei fosku"),
+                       .intestazioni = {QStringLiteral("Indicativo"), QStringLiteral("Congiuntivo"), QStringLiteral("Condizionale")}}) {}
 
 void Form7::LeggiFosku() { CostruisciFosku::LeggiFosku(); }
 

@@ -25,9 +25,11 @@ DisposizioneTabelle Disposizione() {
 }  // namespace
 
 Form8::Form8()
-    : TabelleTrascinabili(Finestra::Form8,
-                          {Disposizione(), QStringLiteral("Tabelle mescolate"), {1, 8, 8, 3, 3}, 11,
-                           Qt::AlignLeft | Qt::AlignVCenter}) {}
+    : TabelleTrascinabili(Finestra::Form8, {.disposizione = Disposizione(),
+                                             .titoloGriglia = QStringLiteral("Tabelle mescolate"),
+                                             .fattoriGriglia = {1, 8, 8, 3, 3},
+                                             .formeDaCollocare = 11,
+                                             .allineamentoCelle = Qt::AlignLeft | Qt::AlignVCenter}) {}
 
 void Form8::CreaControlli() {
   const MenuScelte m = AggiungiMenuScelte(

@@ -100,6 +100,7 @@ std::optional<QString> DueBottoni::Estrai() {
                                                  [&](int r) { return !Vuota(lista[static_cast<size_t>(r)]); });
   ListaEstratta = scelta;
   RispostaGiusta = scelta;
+  // The sentence row drawn is kept in the engine's current-item index, as the verb windows keep theirs.
   CostruisciFosku::IndiceEstratto = *riga;
   return QString::fromStdString(lista[static_cast<size_t>(*riga)]);
 }

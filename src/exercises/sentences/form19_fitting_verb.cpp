@@ -71,6 +71,7 @@ std::optional<QString> Form19::Estrai() {
     SegnalaFileMancanti({kFile});
     return std::nullopt;
   }
+  // The sentence row drawn is kept in the engine's current-item index, as the verb windows keep theirs.
   CostruisciFosku::IndiceEstratto = *riga;
   const auto f = AnalizzaFraseConVerbi(Frasi[static_cast<size_t>(*riga)]);
   for (QPushButton* b : Command1) b->setText(QString());

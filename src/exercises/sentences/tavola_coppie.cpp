@@ -148,6 +148,7 @@ void TavolaCoppie::EstraiFrasi() {
     }
     return;
   }
+  // The sentence row drawn is kept in the engine's current-item index, as the verb windows keep theirs.
   CostruisciFosku::IndiceEstratto = *riga;
   ScombiccheraPosti();
   const auto coppia = DividiCoppia(Frasi[static_cast<size_t>(*riga)]);

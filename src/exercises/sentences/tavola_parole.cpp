@@ -154,6 +154,7 @@ void TavolaParole::GeneraFrase() {
       SegnalaFileMancanti(FileFrasi());
       return;
     }
+    // The sentence row drawn is kept in the engine's current-item index, as the verb windows keep theirs.
     CostruisciFosku::IndiceEstratto = *riga;
     const auto pezzi = AnalizzaPezzi(Frasi[static_cast<size_t>(*riga)]);
     for (size_t k = 0; k < pezzi.size(); ++k) {

@@ -66,7 +66,6 @@ class Form11 : public ExerciseWindow {
   void mnulivello_Click(int Index);
   void mnud_Click(int Index);
 
-  // The grid row of the item on show (0 when no item could be drawn).
   // The mood of a tense: 0 indicativo (0 .. 7), 1 congiuntivo (8 .. 11), 2 condizionale.
   static int ModoDelTempo(int Tempo);
 

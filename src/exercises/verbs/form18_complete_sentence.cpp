@@ -72,6 +72,7 @@ std::optional<QString> Form18::Estrai() {
   const auto riga =
       platform::DrawUsable(1, ultima(TempoEstratto), [&](int r) { return usabile(TempoEstratto, r); });
   if (!riga) return std::nullopt;
+  // The sentence row drawn is kept in the engine's current-item index, as the verb windows keep theirs.
   CostruisciFosku::IndiceEstratto = *riga;
   const auto frase = AnalizzaFrase(FrasiTempo[static_cast<size_t>(TempoEstratto)][static_cast<size_t>(*riga)]);
   Label1->setText(frase->verbo + QStringLiteral(" - ") +

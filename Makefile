@@ -1,9 +1,15 @@
 # make run   installs what is missing, builds and starts Fosku
 # make test  installs what is missing, builds and runs every test
+# make sanitize  the same with AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
 JOBS  ?= $(shell nproc 2>/dev/null || echo 4)
 
-.PHONY: all deps configure build run test clean
+# Any memory fault, leak or undefined behaviour stops the test (or the build tool) and fails it.
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+.PHONY: all deps configure build run test sanitize clean
 
 all: build
 
@@ -22,5 +28,13 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 120
 
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Debug \
+		-DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
+	@$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen \
+		ctest --output-on-failure -j $(JOBS) --timeout 300
+
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(SANITIZE_BUILD)

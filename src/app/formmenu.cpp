@@ -6,6 +6,7 @@
 #include "app/forminfo.h"
 #include "platform/paths.h"
 #include "platform/commandbutton.h"
+#include "platform/msgbox.h"
 #include "platform/twips.h"
 #include "services/clsresize.h"
 #include "services/cursors.h"
@@ -195,8 +196,12 @@ void FormMenu::Command1_Click(int Index) {
     const auto& apri = Finestre()[static_cast<size_t>(Index)];
     if (apri) platform::ChangeWindow(this, apri());
   } else if (Index == 20) {
-    // "Esci": the only place where the settings are written.
-    ModuloPerIni::SalvaImpostazioni();
+    // "Esci": the only place where the settings are written. A save that fails is told
+    // before the program ends, so no change is lost without a word.
+    std::string motivo;
+    if (!ModuloPerIni::SalvaImpostazioni(&motivo)) {
+      platform::MsgBox(this, QString::fromStdString(motivo), platform::vbCritical);
+    }
     Module1::Ridimensiona.reset();
     platform::EndProgram();
   }

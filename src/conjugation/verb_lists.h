@@ -38,7 +38,7 @@ extern int IndiceEstratto;
 // The one reader of the eight list files. Counts restart at 0, so reading again replaces the
 // lists. A missing or unreadable file is skipped and the others are read; items past a list's
 // capacity are ignored. An empty line inside a file gives a row with an empty root (the draw
-// skips it).
+// skips it); a line longer than any list line could be is left out (the text layer's bound).
 void LeggiFosku();
 
 // The list files of a regular class (0 -are, 1 -ere, 2 -ire) as the program names them

@@ -11,5 +11,6 @@ enum class Lettura {
 };
 
 // Reads a file of the program's folder ("\\testiFosku\\6\\corrette.txt"). A missing or unreadable
-// file gives no rows; items past `capacita` are left out.
+// file (or anything but a plain file, or one past the text layer's size bound) gives no rows;
+// a line longer than any sentence is left out; items past `capacita` are left out.
 std::vector<std::string> LeggiRighe(const std::string& file, int capacita, Lettura lettura = Lettura::Righe);

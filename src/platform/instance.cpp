@@ -2,11 +2,15 @@
 
 #include <cstdlib>
 
+#include "platform/paths.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -16,6 +20,33 @@ namespace {
 HANDLE g_mutex = nullptr;
 #else
 int g_fd = -1;
+
+enum class Lock { Taken, HeldElsewhere, Unusable };
+
+// Tries one lock file. Only a plain file of our own user serves: anything else in its place
+// (a folder, a link, another user's file, which could hold the lock for ever) is unusable.
+Lock TryLock(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600);
+  if (fd < 0) return Lock::Unusable;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
+    close(fd);
+    return Lock::Unusable;
+  }
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int err = errno;
+    close(fd);
+    return err == EWOULDBLOCK ? Lock::HeldElsewhere : Lock::Unusable;
+  }
+  g_fd = fd;
+  return Lock::Taken;
+}
+
+std::string RuntimeFolder() {
+  if (const char* run = std::getenv("XDG_RUNTIME_DIR"); run != nullptr && *run != '\0') return run;
+  if (const char* tmp = std::getenv("TMPDIR"); tmp != nullptr && *tmp != '\0') return tmp;
+  return "/tmp";
+}
 #endif
 }  // namespace
 
@@ -31,23 +62,18 @@ bool TakeInstanceLock(const std::string& name) {
   return true;
 #else
   if (g_fd >= 0) return true;
-  std::string dir;
-  if (const char* run = std::getenv("XDG_RUNTIME_DIR"); run != nullptr && *run != '\0') {
-    dir = run;
-  } else if (const char* tmp = std::getenv("TMPDIR"); tmp != nullptr && *tmp != '\0') {
-    dir = tmp;
-  } else {
-    dir = "/tmp";
+  // Every start of the same user walks the same places in the same order, so all of them meet
+  // at the first place that can serve.
+  const std::string places[] = {RuntimeFolder() + "/" + name + "-" + std::to_string(getuid()) + ".lock",
+                                DriveC() + "/." + name + ".lock"};
+  for (const std::string& path : places) {
+    switch (TryLock(path)) {
+      case Lock::Taken: return true;
+      case Lock::HeldElsewhere: return false;
+      case Lock::Unusable: break;
+    }
   }
-  const std::string path = dir + "/" + name + "-" + std::to_string(getuid()) + ".lock";
-  int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd < 0) return true;  // cannot make a lock at all: do not refuse to start
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    close(fd);
-    return false;
-  }
-  g_fd = fd;
-  return true;
+  return true;  // no lock can be made anywhere: do not refuse to start
 #endif
 }
 

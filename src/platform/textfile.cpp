@@ -1,11 +1,15 @@
 #include "platform/textfile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <array>
-#include <cstdio>
+#include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace platform {
 namespace {
@@ -72,6 +76,15 @@ char32_t NextCodePoint(std::string_view s, size_t& i) {
   return cp;
 }
 
+// The Windows-1252 byte of a code point; none when the code page lacks it.
+std::optional<char> ByteOf(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+  for (size_t k = 0; k < kHigh.size(); ++k) {
+    if (kHigh[k] != 0 && kHigh[k] == cp) return static_cast<char>(0x80 + k);
+  }
+  return std::nullopt;
+}
+
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 // Skips one line end (CR LF, CR or LF) at position i, if there is one.
@@ -104,24 +117,21 @@ std::string EncodeCp1252(std::string_view utf8) {
   out.reserve(utf8.size());
   size_t i = 0;
   while (i < utf8.size()) {
-    const char32_t cp = NextCodePoint(utf8, i);
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-      out += static_cast<char>(cp);
-      continue;
-    }
-    char mapped = '?';
-    for (size_t k = 0; k < kHigh.size(); ++k) {
-      if (kHigh[k] != 0 && kHigh[k] == cp) {
-        mapped = static_cast<char>(0x80 + k);
-        break;
-      }
-    }
-    out += mapped;
+    out += ByteOf(NextCodePoint(utf8, i)).value_or('?');
   }
   return out;
 }
 
-std::vector<std::string> SplitFields(std::string_view t) {
+bool FitsCp1252(std::string_view utf8) {
+  size_t i = 0;
+  while (i < utf8.size()) {
+    // A malformed sequence reads as U+FFFD, which the code page lacks too.
+    if (!ByteOf(NextCodePoint(utf8, i))) return false;
+  }
+  return true;
+}
+
+std::vector<std::string> SplitFields(std::string_view t, bool doubledQuotes) {
   std::vector<std::string> items;
   size_t i = 0;
   while (i < t.size()) {  // the end-of-file test comes before every item
@@ -129,7 +139,15 @@ std::vector<std::string> SplitFields(std::string_view t) {
     std::string item;
     if (i < t.size() && t[i] == '"') {
       ++i;
-      while (i < t.size() && t[i] != '"') item += t[i++];
+      for (;;) {
+        while (i < t.size() && t[i] != '"') item += t[i++];
+        if (doubledQuotes && i + 1 < t.size() && t[i + 1] == '"') {
+          item += '"';
+          i += 2;
+          continue;
+        }
+        break;
+      }
       if (i < t.size()) ++i;  // the closing quote
       while (i < t.size() && t[i] != ',' && !IsLineEnd(t[i])) ++i;
     } else {
@@ -158,24 +176,86 @@ std::vector<std::string> SplitLines(std::string_view t) {
   return lines;
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+namespace {
+
+// The bytes without the lines longer than `maxLine`, each dropped with its line end.
+std::string DropLongLines(std::string_view t, size_t maxLine) {
+  std::string kept;
+  kept.reserve(t.size());
+  size_t i = 0;
+  while (i < t.size()) {
+    const size_t start = i;
+    while (i < t.size() && !IsLineEnd(t[i])) ++i;
+    const size_t length = i - start;
+    SkipLineEnd(t, i);
+    if (length <= maxLine) kept.append(t.substr(start, i - start));
+  }
+  return kept;
+}
+
+std::optional<std::string> ReadBounded(const std::string& path, ReadBounds bounds) {
+  auto bytes = ReadFileBytes(path, bounds.maxBytes);
+  if (bytes && bounds.maxLine > 0) *bytes = DropLongLines(*bytes, bounds.maxLine);
   return bytes;
 }
 
-std::optional<std::vector<std::string>> ReadFields(const std::string& path) {
-  auto bytes = ReadFileBytes(path);
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  // Closes now and tells whether the close succeeded (a late write error shows up here).
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+  // Only a plain file is opened at all: a pipe would wait for a writer, a device never ends.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  // Not waiting, should something else have taken its place since.
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return std::nullopt;
+  std::string bytes;
+  bytes.resize(static_cast<size_t>(st.st_size) + 1);
+  size_t got = 0;
+  for (;;) {
+    if (got == bytes.size()) {
+      if (bytes.size() > maxBytes) return std::nullopt;  // it grew past the bound while read
+      bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
+    }
+    const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return std::nullopt;
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  if (got > maxBytes) return std::nullopt;
+  bytes.resize(got);
+  return bytes;
+}
+
+std::optional<std::vector<std::string>> ReadFields(const std::string& path, ReadBounds bounds) {
+  auto bytes = ReadBounded(path, bounds);
   if (!bytes) return std::nullopt;
   return SplitFields(DecodeCp1252(*bytes));
 }
 
-std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
-  auto bytes = ReadFileBytes(path);
+std::optional<std::vector<std::string>> ReadLines(const std::string& path, ReadBounds bounds) {
+  auto bytes = ReadBounded(path, bounds);
   if (!bytes) return std::nullopt;
   return SplitLines(DecodeCp1252(*bytes));
 }
@@ -190,20 +270,120 @@ bool WriteLines(const std::string& path, const std::vector<std::string>& lines) 
   return static_cast<bool>(out);
 }
 
-bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines) {
-  const std::string temp = path + ".tmp";
-  if (!WriteLines(temp, lines)) {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Encoded(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const auto& line : lines) bytes += EncodeCp1252(line) + "\r\n";
+  return bytes;
+}
+
+// The file a chain of symbolic links ends at (the path itself when it is no link). A chain
+// that goes round names no file: where the walk stops, the saved file replaces that link.
+fs::path FinalTarget(const fs::path& path) {
+  fs::path p = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st {};
+    if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
     std::error_code ec;
-    std::filesystem::remove(temp, ec);
-    return false;
+    const fs::path next = fs::read_symlink(p, ec);
+    if (ec) return p;
+    p = next.is_absolute() ? next : p.parent_path() / next;
   }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
+  return p;
+}
+
+// errno of the first failure; 0 when everything was written.
+int WriteAll(int fd, const std::string& bytes, off_t offset) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) return EIO;
+    done += static_cast<size_t>(n);
   }
-  return true;
+  return 0;
+}
+
+// Flushes a folder's entries to the disk. File systems that cannot do it are not a failure.
+void SyncFolder(const fs::path& folder) {
+  Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.get() >= 0) ::fsync(fd.get());
+}
+
+// Through a temporary file renamed over the target. Returns errno, 0 on success.
+int SaveThroughTemporary(const fs::path& target, const std::string& bytes) {
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const fs::path temp = target.string() + ".tmp";
+  // A temporary left by an earlier run that was cut short is simply replaced.
+  if (::unlink(temp.c_str()) != 0 && errno != ENOENT) return errno;
+  Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+  if (fd.get() < 0) return errno;
+  int err = WriteAll(fd.get(), bytes, 0);
+  if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
+  if (!fd.Close() && err == 0) err = errno;
+  if (err == 0) {
+    SyncFolder(folder);
+    if (::rename(temp.c_str(), target.c_str()) != 0) err = errno;
+  }
+  if (err != 0) {
+    ::unlink(temp.c_str());
+    return err;
+  }
+  SyncFolder(folder);
+  return 0;
+}
+
+// Over the existing file's own bytes, for a folder that takes no new entry. The file is cut to
+// its new length only after the new bytes are in. Returns errno, 0 on success.
+int SaveInPlace(const fs::path& target, const std::string& bytes) {
+  Descriptor fd(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (fd.get() < 0) return errno;
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) return errno;
+  if (!S_ISREG(st.st_mode)) return EINVAL;
+  int err = WriteAll(fd.get(), bytes, 0);
+  if (err == 0 && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0) err = errno;
+  if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
+  if (!fd.Close() && err == 0) err = errno;
+  return err;
+}
+
+std::string Reason(int err) {
+  switch (err) {
+    case EACCES:
+    case EPERM: return "accesso negato";
+    case EROFS: return "il disco è di sola lettura";
+    case ENOSPC:
+    case EDQUOT: return "il disco è pieno";
+    case ENOENT: return "la cartella non esiste";
+    case ENOTDIR: return "una parte del percorso non è una cartella";
+    case EISDIR: return "al posto del file c'è una cartella";
+    case EINVAL: return "non è un file normale";
+    case ELOOP: return "i collegamenti simbolici girano in tondo";
+    case EIO: return "errore del disco";
+    default: return "errore di sistema " + std::to_string(err);
+  }
+}
+
+}  // namespace
+
+bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines, std::string* reason) {
+  const std::string bytes = Encoded(lines);
+  const fs::path target = FinalTarget(path);
+  int err = SaveThroughTemporary(target, bytes);
+  if (err == EACCES || err == EPERM) {
+    // The folder is closed to new entries; the file may still be open to writing.
+    const int inPlace = SaveInPlace(target, bytes);
+    if (inPlace == 0) return true;
+    if (inPlace != ENOENT) err = inPlace;
+  }
+  if (err == 0) return true;
+  if (reason != nullptr) *reason = Reason(err);
+  return false;
 }
 
 }  // namespace platform

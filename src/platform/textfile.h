@@ -2,6 +2,7 @@
 // single-byte Windows-1252 text with CR LF line ends. In memory every string is UTF-8.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,8 @@ namespace platform {
 std::string DecodeCp1252(std::string_view bytes);
 // UTF-8 to Windows-1252 bytes. A character the code page lacks becomes "?".
 std::string EncodeCp1252(std::string_view utf8);
+// True when every character of the UTF-8 text has a byte in Windows-1252.
+bool FitsCp1252(std::string_view utf8);
 
 // Splits decoded text into items the way a sequential "read field" does: an item ends at a
 // comma or at the end of its line; blanks and tabs before it are skipped; an item that begins
@@ -21,21 +24,40 @@ std::string EncodeCp1252(std::string_view utf8);
 // follows up to the next comma or line end is dropped; blanks at the end of an unquoted item
 // are dropped. An empty line is an empty item; the line end after the last item adds none.
 // CR LF, LF alone and a missing last line end all read the same.
-std::vector<std::string> SplitFields(std::string_view text);
+// With `doubledQuotes`, two quotes side by side inside a quoted item stand for one quote
+// (the settings file writes names that way); data files read without it.
+std::vector<std::string> SplitFields(std::string_view text, bool doubledQuotes = false);
 // Splits decoded text into whole lines (without their line ends); a final line end adds no line.
 std::vector<std::string> SplitLines(std::string_view text);
 
-// Whole-file readers. std::nullopt when the file cannot be opened.
-std::optional<std::string> ReadFileBytes(const std::string& path);
-std::optional<std::vector<std::string>> ReadFields(const std::string& path);
-std::optional<std::vector<std::string>> ReadLines(const std::string& path);
+// What a reader takes from a file at most. A file larger than `maxBytes` reads as unreadable; a
+// line longer than `maxLine` characters (0: no bound) is left out as if it were not there.
+struct ReadBounds {
+  std::size_t maxBytes;
+  std::size_t maxLine;
+};
+// The exercise data: no list comes near 16 MiB, no sentence near 2,000 characters.
+inline constexpr ReadBounds kDataFile{std::size_t{16} << 20, 2000};
+// The settings file: eleven short lines.
+inline constexpr ReadBounds kSettingsFile{std::size_t{64} << 10, 0};
+
+// Whole-file readers. std::nullopt when the path is not a plain file (a folder, a pipe, a
+// device), cannot be opened, or holds more than the bound; reading never waits on a pipe.
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes = kDataFile.maxBytes);
+std::optional<std::vector<std::string>> ReadFields(const std::string& path, ReadBounds bounds = kDataFile);
+std::optional<std::vector<std::string>> ReadLines(const std::string& path, ReadBounds bounds = kDataFile);
 
 // Writes each line followed by CR LF, encoded as Windows-1252. Returns false when the file
 // cannot be created or fully written.
 bool WriteLines(const std::string& path, const std::vector<std::string>& lines);
 
-// Writes the lines to a temporary file beside `path` and renames it over `path`, so a failed
-// write leaves the old file whole. Returns false on any failure (and removes the temporary).
-bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines);
+// Saves the lines over `path` so that a failure or a power cut leaves either the old file or
+// the new one, whole: they go to a temporary file beside the file (a stale one is replaced),
+// which is flushed and renamed over it, the folder flushed before and after. A symbolic link
+// is written through to the file it names. When the folder refuses the temporary file or the
+// rename but the file itself is writable, the file is rewritten in place instead. Returns
+// false when nothing could be saved; `reason` then says why, in Italian.
+bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines,
+                          std::string* reason = nullptr);
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "services/modulocolorisuoni.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
 #include <array>
@@ -32,14 +34,15 @@ void Suona(const char* relative) {
 void SetSoundPlayer(SoundPlayer player) { Player() = std::move(player); }
 
 void PlayThroughAudioDevice(const std::string& path) {
-  // One effect per file, loaded once; a new sound cuts the one playing short.
-  static std::map<std::string, QSoundEffect*> effects;
+  // One effect per file, loaded once; a new sound cuts the one playing short. The application
+  // owns the effects and frees them as it ends; the guards forget an effect freed that way.
+  static std::map<std::string, QPointer<QSoundEffect>> effects;
   for (auto& [p, effect] : effects) {
-    if (p != path) effect->stop();
+    if (p != path && effect) effect->stop();
   }
-  QSoundEffect*& effect = effects[path];
-  if (effect == nullptr) {
-    effect = new QSoundEffect();
+  QPointer<QSoundEffect>& effect = effects[path];
+  if (!effect) {
+    effect = new QSoundEffect(QCoreApplication::instance());
     effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
   }
   effect->stop();

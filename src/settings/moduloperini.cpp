@@ -1,6 +1,7 @@
 #include "settings/moduloperini.h"
 
 #include <charconv>
+#include <filesystem>
 #include <vector>
 
 #include "platform/paths.h"
@@ -35,7 +36,68 @@ std::string RigaNumero(std::int16_t n) {
 
 std::string Percorso(const std::string& windowsPath) { return platform::WindowsPath(windowsPath); }
 
+FontNameFallback& Fallback() {
+  static FontNameFallback fallback;
+  return fallback;
+}
+
+// A name the code page can spell: the name itself, or what the font database offers for it.
+std::string NomeScrivibile(const std::string& nome) {
+  if (platform::FitsCp1252(nome)) return nome;
+  if (Fallback()) {
+    std::string altro = Fallback()(nome);
+    if (!altro.empty() && platform::FitsCp1252(altro)) return altro;
+  }
+  return "Arial";
+}
+
+bool Blank(char c) { return c == ' ' || c == '\t'; }
+
+// A font name as a text line that the field reader gives back unchanged.
+std::string RigaNome(const std::string& nomeFont) {
+  const std::string nome = NomeScrivibile(nomeFont);
+  const bool virgolette = !nome.empty() && (nome.front() == '"' || Blank(nome.front()) || Blank(nome.back()) ||
+                                             nome.find_first_of(",\r\n") != std::string::npos);
+  if (!virgolette) return nome;
+  std::string riga = "\"";
+  for (char c : nome) {
+    riga += c;
+    if (c == '"') riga += '"';
+  }
+  return riga + "\"";
+}
+
+const std::vector<std::string>& RigheLeggimi() {
+  static const std::vector<std::string> righe = {
+      "Questa cartella contiene i files di impostazione dei programmi presenti nel sito "
+      "fosku.example.org.",
+      " ",
+      "Se qualche programma presenta problemi di funzionamento può essere utile cancellare il file "
+      "*.ini relativo al programma in quata cartella.",
+      " ", "Non cancellare questo file."};
+  return righe;
+}
+
+// The read-me's size as written: each line in Windows-1252 and its CR LF.
+std::uintmax_t LunghezzaLeggimi() {
+  std::uintmax_t n = 0;
+  for (const auto& r : RigheLeggimi()) n += platform::EncodeCp1252(r).size() + 2;
+  return n;
+}
+
+bool ScriviLeggimi() {
+  const std::string path = Percorso(kLeggimi);
+  if (platform::WriteLinesAtomically(path, RigheLeggimi())) return true;
+  // Nothing could be written (a full disk): an empty read-me stays behind, which the next
+  // start writes again, while a read-me the user deleted is not brought back.
+  std::error_code ec;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) platform::WriteLines(path, {});
+  return false;
+}
+
 }  // namespace
+
+void SetFontNameFallback(FontNameFallback fallback) { Fallback() = std::move(fallback); }
 
 void ImpostazioniPredefinite() {
   Impostazioni.SuoniAttivati = true;
@@ -48,16 +110,21 @@ void ImpostazioniPredefinite() {
 void LeggiImpostazioni() {
   const std::string path = Percorso(FileIni.empty() ? kFileIni : FileIni);
   if (!platform::EsisteFile(path)) ImpostazioniPredefinite();
-  const auto fields = platform::ReadFields(path);
-  if (!fields || fields->size() < 11) {
+  const auto bytes = platform::ReadFileBytes(path, platform::kSettingsFile.maxBytes);
+  if (!bytes) {
+    ImpostazioniPredefinite();
+    return;
+  }
+  const auto fields = platform::SplitFields(platform::DecodeCp1252(*bytes), true);
+  if (fields.size() < 11) {
     ImpostazioniPredefinite();
     return;
   }
   Impostazioni_t letto;
-  letto.SuoniAttivati = !(*fields)[0].empty() && (*fields)[0][0] == 'T';
+  letto.SuoniAttivati = !fields[0].empty() && fields[0][0] == 'T';
   for (int i = 1; i <= 5; ++i) {
-    letto.NomeFont[i] = (*fields)[2 * i - 1];
-    if (!LeggiDimensione((*fields)[2 * i], letto.DimensioneFont[i])) {
+    letto.NomeFont[i] = fields[2 * i - 1];
+    if (!LeggiDimensione(fields[2 * i], letto.DimensioneFont[i])) {
       ImpostazioniPredefinite();
       return;
     }
@@ -69,16 +136,23 @@ std::array<std::string, 11> RigheImpostazioni() {
   std::array<std::string, 11> righe;
   righe[0] = Impostazioni.SuoniAttivati ? "True" : "False";
   for (int i = 1; i <= 5; ++i) {
-    righe[2 * i - 1] = Impostazioni.NomeFont[i];
+    righe[2 * i - 1] = RigaNome(Impostazioni.NomeFont[i]);
     righe[2 * i] = RigaNumero(Impostazioni.DimensioneFont[i]);
   }
   return righe;
 }
 
-bool SalvaImpostazioni() {
+bool SalvaImpostazioni(std::string* motivo) {
   const auto righe = RigheImpostazioni();
   const std::string path = Percorso(FileIni.empty() ? kFileIni : FileIni);
-  return platform::WriteLinesAtomically(path, std::vector<std::string>(righe.begin(), righe.end()));
+  std::string perche;
+  if (platform::WriteLinesAtomically(path, std::vector<std::string>(righe.begin(), righe.end()), &perche)) {
+    return true;
+  }
+  if (motivo != nullptr) {
+    *motivo = "Non è stato possibile salvare le impostazioni nel file " + path + ": " + perche + ".";
+  }
+  return false;
 }
 
 bool EsisteCartella(const std::string& path) {
@@ -88,19 +162,16 @@ bool EsisteCartella(const std::string& path) {
 
 bool CreaCartella(const std::string& path) {
   if (!platform::CreateFolder(Percorso(path))) return false;
-  return platform::WriteLines(
-      Percorso(kLeggimi),
-      {"Questa cartella contiene i files di impostazione dei programmi presenti nel sito "
-       "fosku.example.org.",
-       " ",
-       "Se qualche programma presenta problemi di funzionamento può essere utile cancellare il file "
-       "*.ini relativo al programma in quata cartella.",
-       " ", "Non cancellare questo file."});
+  return ScriviLeggimi();
 }
 
 void PreparaCartelle() {
   if (!EsisteCartella(kCartellaEsterna)) CreaCartella(kCartellaEsterna);
   if (!EsisteCartella(kCartellaFosku)) CreaCartella(kCartellaFosku);
+  // A read-me that an earlier start could not finish (empty, or cut short) is written again.
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(Percorso(kLeggimi), ec);
+  if (!ec && size < LunghezzaLeggimi()) ScriviLeggimi();
 }
 
 }  // namespace ModuloPerIni

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace ModuloPerIni {
@@ -25,19 +26,31 @@ constexpr const char* kCartellaFosku = "C:\\ImpostazioniProgrammiOlmea\\Fosku\\"
 constexpr const char* kLeggimi = "C:\\ImpostazioniProgrammiOlmea\\leggimi.txt";
 
 void ImpostazioniPredefinite();
-// Fills the record from FileIni; any failure (missing file, fewer than eleven fields, a size
-// that is not a whole number from 1 to 32,767) gives all defaults.
+// Fills the record from FileIni; any failure (missing file, anything but a plain file, a file
+// larger than any settings file, fewer than eleven fields, a size that is not a whole number
+// from 1 to 32,767) gives all defaults.
 void LeggiImpostazioni();
-// Writes the eleven lines through a temporary file renamed over the old one. Returns false
-// when the file could not be written; the old file is then left whole.
-bool SalvaImpostazioni();
+// Writes the eleven lines through a temporary file renamed over the old one (a symbolic link is
+// written through to its file; a folder that takes no new file gets the file rewritten in
+// place). Returns false when the file could not be written; `motivo` then names the file and
+// the reason, in Italian.
+bool SalvaImpostazioni(std::string* motivo = nullptr);
 // Creates the outer and the program settings folder where missing, rewriting the read-me at
-// each creation. Failures are ignored: the program goes on with its defaults.
+// each creation; a read-me left empty or cut short is written again. Failures are ignored:
+// the program goes on with its defaults.
 void PreparaCartelle();
 bool EsisteCartella(const std::string& path);
 bool CreaCartella(const std::string& path);
 
-// The eleven lines a save writes, in file order.
+// The eleven lines a save writes, in file order. A font name that the reader would not give
+// back as it is (a comma, a leading double quote, blanks at either end) is written in double
+// quotes, a quote inside doubled; any other name is written plain, as earlier versions did.
 std::array<std::string, 11> RigheImpostazioni();
+
+// The name a font is saved under when the file's code page cannot spell its own name: a name
+// of the font database the code page can spell; "" when there is none. Start-up sets it;
+// without one such a name is saved as the default font.
+using FontNameFallback = std::function<std::string(const std::string& name)>;
+void SetFontNameFallback(FontNameFallback fallback);
 
 }  // namespace ModuloPerIni

@@ -91,6 +91,25 @@ TEST_F(MenuTest, EsciWritesTheSettingsAndTheCloseBoxDoesNot) {
   EXPECT_EQ((*lines)[2], " 48 ");
 }
 
+TEST_F(MenuTest, EsciSaysSoWhenTheSettingsCannotBeSaved) {
+  // A folder stands where the settings file should be: neither a new file nor the old one can
+  // take the settings.
+  std::filesystem::create_directories(Ini() + "/x");
+  QStringList messages;
+  platform::SetMsgBoxHandler([&](const QString& text, int code) {
+    messages << text;
+    EXPECT_EQ(code, platform::vbCritical);
+    return platform::vbOK;
+  });
+  Menu().Show();
+  QTest::mouseClick(Menu().Command1[20], Qt::LeftButton);
+  platform::SetMsgBoxHandler({});
+  EXPECT_EQ(platform::Form::LoadedCount(), 0);  // the program ends all the same
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains(QString::fromStdString(Ini()))) << messages[0].toStdString();
+  EXPECT_TRUE(messages[0].contains("cartella")) << messages[0].toStdString();
+}
+
 TEST_F(MenuTest, AboutAndChiudiRunTheMenuStepsAgain) {
   Menu().Show();
   Menu().Command1_MouseMove(3);  // a colour that a new load must forget

@@ -1,13 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QFont>
+#include <QFontInfo>
 #include <QProcess>
 #include <QScreen>
+#include <array>
 #include <filesystem>
+#include <unistd.h>
 
 #include "app/formavvio.h"
+#include "app/module1.h"
 #include "platform/form.h"
+#include "platform/textfile.h"
 #include "platform/twips.h"
+#include "settings/moduloperini.h"
 #include "support/temp_dirs.h"
 
 namespace fs = std::filesystem;
@@ -66,6 +73,55 @@ TEST(StartUp, FirstStartMakesTheFoldersAndASecondStartTouchesNothing) {
   EXPECT_TRUE(fs::is_directory(outer + "/Fosku"));
   third.kill();
   third.waitForFinished(5000);
+}
+
+TEST(StartUp, ThreeStartsAtOnceLeaveOneCopyWhenAFolderStandsInPlaceOfTheLockFile) {
+  testsupport::TempHome home;
+  testsupport::TempDir runtime;
+  fs::create_directories(runtime.path() + "/fosku-" + std::to_string(getuid()) + ".lock/x");
+  std::array<QProcess, 3> starts;
+  for (QProcess& p : starts) {
+    p.setProcessEnvironment(Environment(home, runtime.path()));
+    p.start(Program(), {});
+  }
+  for (QProcess& p : starts) ASSERT_TRUE(p.waitForStarted(5000));
+  // The copies that lose end at once; give them time, then count the ones still running.
+  auto running = [&starts](int ms) {
+    int n = 0;
+    for (QProcess& p : starts) n += p.waitForFinished(ms) || p.state() != QProcess::Running ? 0 : 1;
+    return n;
+  };
+  for (int i = 0; i < 100 && running(20) > 1; ++i) {
+  }
+  EXPECT_EQ(running(300), 1);  // a second winner would have shown by now
+  for (QProcess& p : starts) {
+    if (p.state() == QProcess::Running) {
+      p.kill();
+    } else {
+      EXPECT_EQ(p.exitCode(), 0);
+    }
+    p.waitForFinished(5000);
+  }
+}
+
+TEST(StartUp, AFontNameTheSettingsFileCannotSpellIsSavedAsTheFontOnScreen) {
+  testsupport::TempHome home;
+  Module1::Main();
+  for (auto* f : platform::Form::LoadedForms()) f->Unload();
+  for (const char* name : {"Ωmega Sans", "Шрифт", "Liberation Sans"}) {
+    SCOPED_TRACE(name);
+    const std::string written = Module1::WritableFontName(name);
+    EXPECT_FALSE(written.empty());
+    EXPECT_TRUE(platform::FitsCp1252(written));
+    // The name saved brings back the font the pupil saw.
+    EXPECT_EQ(QFontInfo(QFont(QString::fromStdString(written))).family(), QFontInfo(QFont(name)).family());
+
+    ModuloPerIni::ImpostazioniPredefinite();
+    ModuloPerIni::Impostazioni.NomeFont[3] = name;
+    ASSERT_TRUE(ModuloPerIni::SalvaImpostazioni());
+    ModuloPerIni::LeggiImpostazioni();
+    EXPECT_EQ(ModuloPerIni::Impostazioni.NomeFont[3], platform::FitsCp1252(name) ? name : written);
+  }
 }
 
 TEST(StartWindow, CoversTheScreenWithItsControlsInProportion) {

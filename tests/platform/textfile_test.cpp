@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
 #include <vector>
 
 #include "platform/textfile.h"
@@ -76,4 +81,127 @@ TEST(TextFiles, AtomicWriteLeavesTheOldFileWholeOnFailure) {
   ASSERT_TRUE(platform::WriteLinesAtomically(good, {"new"}));
   EXPECT_EQ(platform::ReadFileBytes(good).value(), "new\r\n");
   EXPECT_FALSE(platform::ReadFileBytes(good + ".tmp").has_value());
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A file of `size` bytes that starts with `start` (the rest a hole of zero bytes).
+std::string Sized(const testsupport::TempDir& dir, const std::string& name, const std::string& start,
+                  std::uintmax_t size) {
+  const std::string path = dir.Write(name, start);
+  fs::resize_file(path, size);
+  return path;
+}
+
+}  // namespace
+
+TEST(TextFiles, OnlyPlainFilesWithinTheBoundAreRead) {
+  testsupport::TempDir dir;
+  testsupport::Fifo fifo(dir.path() + "/pipe.txt", 5);
+  ASSERT_TRUE(fifo.made());
+  fs::create_symlink("/dev/zero", dir.path() + "/zero.txt");
+  const std::string good = dir.Write("good.txt", "cant\r\n");
+  fs::create_symlink(good, dir.path() + "/link.txt");
+  const std::size_t data = platform::kDataFile.maxBytes, settings = platform::kSettingsFile.maxBytes;
+  struct Case {
+    std::string name, path;
+    platform::ReadBounds bounds;
+    bool readable;
+  };
+  const std::vector<Case> cases = {
+      {"a pipe with no writer", fifo.made() ? dir.path() + "/pipe.txt" : "", platform::kDataFile, false},
+      {"a link to an endless device", dir.path() + "/zero.txt", platform::kDataFile, false},
+      {"a folder", dir.path(), platform::kDataFile, false},
+      {"a link to a plain file", dir.path() + "/link.txt", platform::kDataFile, true},
+      {"a data file at the bound", Sized(dir, "d1", "cant\r\n", data), platform::kDataFile, true},
+      {"a data file past the bound", Sized(dir, "d2", "cant\r\n", data + 1), platform::kDataFile, false},
+      {"a settings file at its bound", Sized(dir, "s1", "True\r\n", settings), platform::kSettingsFile, true},
+      {"a settings file past it", Sized(dir, "s2", "True\r\n", settings + 1), platform::kSettingsFile, false},
+  };
+  for (const Case& c : cases) {
+    const auto start = std::chrono::steady_clock::now();
+    const auto lines = platform::ReadLines(c.path, c.bounds);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3)) << c.name;
+    EXPECT_EQ(lines.has_value(), c.readable) << c.name;
+    if (lines) {
+      EXPECT_EQ(lines->front(), c.path.find("/s1") != std::string::npos ? "True" : "cant") << c.name;
+    }
+  }
+}
+
+TEST(TextFiles, DataLinesLongerThanASentenceAreLeftOut) {
+  testsupport::TempDir dir;
+  const std::string atBound(2000, 'a'), pastBound(2001, 'b');
+  const std::string path = dir.Write("f.txt", "cant\r\n" + pastBound + "\r\n" + atBound + "\nparl,ball\r" +
+                                                  std::string(3 << 20, 'c') + ",x\r\nfin");
+  EXPECT_EQ(platform::ReadLines(path).value(), (std::vector<std::string>{"cant", atBound, "parl,ball", "fin"}));
+  EXPECT_EQ(platform::ReadFields(path).value(), (std::vector<std::string>{"cant", atBound, "parl", "ball", "fin"}));
+  // The settings reader's own bound knows no line length.
+  const std::string settings = dir.Write("s.txt", pastBound + "\r\n");
+  EXPECT_EQ(platform::ReadLines(settings, platform::kSettingsFile).value(), (std::vector<std::string>{pastBound}));
+}
+
+TEST(TextFiles, QuotedFieldsWithDoubledQuotes) {
+  EXPECT_EQ(platform::SplitFields("\"a\"\"b, c\"\r\nd\r\n", true), (std::vector<std::string>{"a\"b, c", "d"}));
+  EXPECT_EQ(platform::SplitFields("\"\"\"\"\r\n", true), (std::vector<std::string>{"\""}));
+  // Data files keep the plain reading: the first quote after the opening one closes the item.
+  EXPECT_EQ(platform::SplitFields("\"a\"\"b\",c\r\n"), (std::vector<std::string>{"a", "c"}));
+  EXPECT_TRUE(platform::FitsCp1252("Perché € “x”"));
+  EXPECT_FALSE(platform::FitsCp1252("Ωmega"));
+  EXPECT_FALSE(platform::FitsCp1252("\xFF"));  // not UTF-8 at all
+}
+
+TEST(TextFiles, SavingThroughLinksAndOverStaleTemporaries) {
+  testsupport::TempDir dir;
+  const std::string real = dir.Write("real/f.txt", "old\r\n");
+  fs::create_directories(dir.path() + "/links");
+  fs::create_symlink("../real/f.txt", dir.path() + "/links/relative");
+  fs::create_symlink(dir.path() + "/links/relative", dir.path() + "/links/chain");
+  // A temporary left by a run that was cut short, read-only at that.
+  dir.Write("real/f.txt.tmp", "half");
+  fs::permissions(real + ".tmp", fs::perms::owner_read);
+
+  ASSERT_TRUE(platform::WriteLinesAtomically(dir.path() + "/links/chain", {"new", "lines"}));
+  EXPECT_EQ(platform::ReadFileBytes(real).value(), "new\r\nlines\r\n");
+  EXPECT_TRUE(fs::is_symlink(dir.path() + "/links/chain"));
+  EXPECT_TRUE(fs::is_symlink(dir.path() + "/links/relative"));
+  EXPECT_FALSE(fs::exists(real + ".tmp"));
+  EXPECT_FALSE(fs::exists(dir.path() + "/links/chain.tmp"));
+
+  // A link whose file is missing: the file is made where the link points.
+  fs::create_symlink("nuovo.txt", dir.path() + "/real/dangling");
+  ASSERT_TRUE(platform::WriteLinesAtomically(dir.path() + "/real/dangling", {"x"}));
+  EXPECT_EQ(platform::ReadFileBytes(dir.path() + "/real/nuovo.txt").value(), "x\r\n");
+
+  // Links that go round name no file: the file takes the place of one of them.
+  fs::create_symlink("b", dir.path() + "/a");
+  fs::create_symlink("a", dir.path() + "/b");
+  ASSERT_TRUE(platform::WriteLinesAtomically(dir.path() + "/a", {"x"}));
+  EXPECT_EQ(platform::ReadFileBytes(dir.path() + "/a").value(), "x\r\n");
+}
+
+TEST(TextFiles, AReadOnlyFolderGetsItsFileRewrittenInPlace) {
+  testsupport::TempDir dir;
+  const std::string folder = dir.path() + "/ro";
+  const std::string writable = dir.Write("ro/writable.txt", "a much longer old content\r\n");
+  const std::string locked = dir.Write("ro/locked.txt", "old\r\n");
+  fs::permissions(locked, fs::perms::owner_read);
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  // 0: saved; 1: refused with "accesso negato"; 2: refused for another reason.
+  auto save = [&](const std::string& path) {
+    return testsupport::RunAsPlainUser({folder}, [&] {
+      std::string reason;
+      if (platform::WriteLinesAtomically(path, {"nuovo"}, &reason)) return 0;
+      return reason == "accesso negato" ? 1 : 2;
+    });
+  };
+  EXPECT_EQ(save(writable), 0);
+  EXPECT_EQ(platform::ReadFileBytes(writable).value(), "nuovo\r\n");  // cut to its new length
+  EXPECT_EQ(save(locked), 1);
+  EXPECT_EQ(platform::ReadFileBytes(locked).value(), "old\r\n");
+  EXPECT_EQ(save(folder + "/missing.txt"), 1);
+  EXPECT_FALSE(fs::exists(folder + "/missing.txt"));
+  fs::permissions(folder, fs::perms::owner_all);
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 #include "platform/paths.h"
 #include "platform/textfile.h"
@@ -8,6 +11,7 @@
 #include "support/temp_dirs.h"
 
 using namespace ModuloPerIni;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -155,4 +159,153 @@ TEST_F(SettingsTest, UncreatableFoldersDoNotStopStartUp) {
   LeggiImpostazioni();
   ExpectDefaults();
   EXPECT_FALSE(SalvaImpostazioni());
+}
+
+TEST_F(SettingsTest, AnythingButASettingsFileGivesTheDefaultsAtOnce) {
+  const std::string fosku = home_.config() + "/ImpostazioniProgrammiOlmea/Fosku";
+  const std::string saved = "False\r\nVerdana\r\n 30 \r\nArial\r\n 36 \r\nArial\r\n 24 \r\nArial\r\n 20 \r\nArial\r\n 16 \r\n";
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+  };
+  std::unique_ptr<testsupport::Fifo> fifo;
+  const std::vector<Case> cases = {
+      {"a pipe", [&] { fifo = std::make_unique<testsupport::Fifo>(IniPath(), 5); }},
+      {"a link to an endless device", [&] { fs::create_symlink("/dev/zero", IniPath()); }},
+      {"a folder", [&] { fs::create_directories(IniPath() + "/x"); }},
+      {"a good start padded past any settings file", [&] {
+         WriteIni(saved);
+         fs::resize_file(IniPath(), platform::kSettingsFile.maxBytes + 1);
+       }},
+  };
+  for (const Case& c : cases) {
+    fs::create_directories(fosku);
+    c.make();
+    Impostazioni = Impostazioni_t{};
+    const auto start = std::chrono::steady_clock::now();
+    LeggiImpostazioni();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3)) << c.name;
+    ExpectDefaults();
+    fifo.reset();
+    fs::remove_all(fosku);
+  }
+}
+
+TEST_F(SettingsTest, EveryFontNameComesBackAsItWasSaved) {
+  PreparaCartelle();
+  const std::vector<std::string> names = {
+      "Arial, Bold",   "\"Quoted\" Sans",  "  Edge Blanks  ", "\tTabbed",     "Inner \"quote\", and comma",
+      "Così Serif",    "",                 "\"",             "Trailing,",    "Two\"\"Quotes",
+  };
+  for (size_t k = 0; k + 5 <= names.size(); k += 5) {
+    ImpostazioniPredefinite();
+    for (int i = 1; i <= 5; ++i) Impostazioni.NomeFont[i] = names[k + static_cast<size_t>(i) - 1];
+    Impostazioni.SuoniAttivati = false;
+    const Impostazioni_t written = Impostazioni;
+    ASSERT_TRUE(SalvaImpostazioni());
+    const std::string bytes = platform::ReadFileBytes(IniPath()).value();
+    // Still eleven lines.
+    size_t lineEnds = 0;
+    for (size_t p = bytes.find("\r\n"); p != std::string::npos; p = bytes.find("\r\n", p + 2)) ++lineEnds;
+    EXPECT_EQ(lineEnds, 11u);
+    Impostazioni = Impostazioni_t{};
+    LeggiImpostazioni();
+    EXPECT_EQ(Impostazioni.NomeFont, written.NomeFont);
+    EXPECT_FALSE(Impostazioni.SuoniAttivati);
+    EXPECT_EQ(Impostazioni.DimensioneFont, written.DimensioneFont);
+  }
+  // A plain name is still written plain, as earlier versions wrote every name.
+  ImpostazioniPredefinite();
+  Impostazioni.NomeFont[2] = "Comic Sans MS";
+  EXPECT_EQ(RigheImpostazioni()[3], "Comic Sans MS");
+}
+
+TEST_F(SettingsTest, ANameTheCodePageCannotSpellIsSavedAsOneItCan) {
+  PreparaCartelle();
+  ImpostazioniPredefinite();
+  Impostazioni.NomeFont[1] = "Ωmega Sans";
+  Impostazioni.NomeFont[2] = "Noto Sans CJK 日本";
+  std::vector<std::string> asked;
+  SetFontNameFallback([&](const std::string& name) {
+    asked.push_back(name);
+    return name == "Ωmega Sans" ? std::string("Omega Sans") : std::string("Ω");  // the second does not fit
+  });
+  ASSERT_TRUE(SalvaImpostazioni());
+  SetFontNameFallback({});
+  EXPECT_EQ(asked, (std::vector<std::string>{"Ωmega Sans", "Noto Sans CJK 日本"}));
+  EXPECT_EQ(platform::ReadFileBytes(IniPath()).value().find('?'), std::string::npos);
+  LeggiImpostazioni();
+  EXPECT_EQ(Impostazioni.NomeFont[1], "Omega Sans");
+  EXPECT_EQ(Impostazioni.NomeFont[2], "Arial");  // nothing fitting offered: the default font
+  EXPECT_EQ(Impostazioni.NomeFont[3], "Arial");
+}
+
+TEST_F(SettingsTest, AReadOnlyFolderKeepsTheChangeInTheFile) {
+  const std::string folder = home_.config() + "/ImpostazioniProgrammiOlmea/Fosku";
+  WriteIni(kDefaultFile);
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  Impostazioni = Impostazioni_t{};
+  LeggiImpostazioni();
+  Impostazioni.SuoniAttivati = false;  // "Suoni attivati" unticked, then "Esci"
+  EXPECT_EQ(testsupport::RunAsPlainUser({folder}, [] { return SalvaImpostazioni() ? 0 : 1; }), 0);
+  EXPECT_EQ(platform::ReadLines(IniPath()).value().at(0), "False");
+  EXPECT_FALSE(fs::exists(IniPath() + ".tmp"));
+
+  // The file read-only too: nothing can be saved, and the message says where and why.
+  fs::permissions(IniPath(), fs::perms::owner_read);
+  EXPECT_EQ(testsupport::RunAsPlainUser({folder}, [] {
+              std::string motivo;
+              if (SalvaImpostazioni(&motivo)) return 0;
+              return motivo.find("fosku.INI") != std::string::npos && motivo.find("accesso negato") != std::string::npos
+                         ? 1
+                         : 2;
+            }),
+            1);
+  fs::permissions(folder, fs::perms::owner_all);
+}
+
+TEST_F(SettingsTest, ALinkedSettingsFileIsWrittenThrough) {
+  testsupport::TempDir elsewhere;
+  const std::string target = elsewhere.Write("mie impostazioni/fosku.INI", kDefaultFile);
+  fs::create_directories(home_.config() + "/ImpostazioniProgrammiOlmea/Fosku");
+  fs::create_symlink(target, IniPath());
+  LeggiImpostazioni();
+  Impostazioni.SuoniAttivati = false;
+  ASSERT_TRUE(SalvaImpostazioni());
+  EXPECT_TRUE(fs::is_symlink(IniPath()));
+  EXPECT_EQ(platform::ReadLines(target).value().at(0), "False");
+}
+
+TEST_F(SettingsTest, AStaleTemporaryIsReplaced) {
+  WriteIni(kDefaultFile);
+  testsupport::TempDir::WriteTo(IniPath() + ".tmp", "True\r\nmezzo");
+  fs::permissions(IniPath() + ".tmp", fs::perms::owner_read);
+  LeggiImpostazioni();
+  Impostazioni.SuoniAttivati = false;
+  ASSERT_TRUE(SalvaImpostazioni());
+  EXPECT_FALSE(fs::exists(IniPath() + ".tmp"));
+  LeggiImpostazioni();
+  EXPECT_FALSE(Impostazioni.SuoniAttivati);
+}
+
+TEST_F(SettingsTest, AReadMeLeftShortIsWrittenAgain) {
+  const std::string outer = home_.config() + "/ImpostazioniProgrammiOlmea";
+  // A first start on which the read-me cannot be written (here a folder stands where its
+  // temporary would go): the folders are made, an empty read-me stays behind.
+  fs::create_directories(outer + "/leggimi.txt.tmp/x");
+  PreparaCartelle();
+  EXPECT_TRUE(fs::is_directory(outer + "/Fosku"));
+  EXPECT_EQ(platform::ReadFileBytes(outer + "/leggimi.txt").value(), "");
+  // The next start writes it whole; so does one after it was cut short.
+  fs::remove_all(outer + "/leggimi.txt.tmp");
+  PreparaCartelle();
+  const std::string whole = platform::ReadFileBytes(outer + "/leggimi.txt").value();
+  EXPECT_EQ(platform::ReadLines(outer + "/leggimi.txt").value().size(), 5u);
+  testsupport::TempDir::WriteTo(outer + "/leggimi.txt", whole.substr(0, whole.size() - 3));
+  PreparaCartelle();
+  EXPECT_EQ(platform::ReadFileBytes(outer + "/leggimi.txt").value(), whole);
+  // A whole read-me is left alone.
+  const auto before = fs::last_write_time(outer + "/leggimi.txt");
+  PreparaCartelle();
+  EXPECT_EQ(fs::last_write_time(outer + "/leggimi.txt"), before);
 }

@@ -1,5 +1,11 @@
 #include "support/temp_dirs.h"
 
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -82,5 +88,60 @@ TempProgramFolder::TempProgramFolder(bool copyShippedData) : old_(platform::Prog
 TempProgramFolder::~TempProgramFolder() { platform::SetProgramFolder(old_); }
 
 std::string RuntimeDir() { return FOSKU_RUNTIME_DIR; }
+
+Fifo::Fifo(std::string path, double seconds) : path_(std::move(path)) {
+  std::error_code ec;
+  fs::create_directories(fs::path(path_).parent_path(), ec);
+  made_ = mkfifo(path_.c_str(), 0600) == 0;
+  if (!made_) return;
+  writer_ = std::thread([this, seconds] {
+    std::unique_lock<std::mutex> lock(mutex_);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    if (wake_.wait_until(lock, deadline, [this] { return stop_; })) return;
+    while (!stop_) {
+      const int fd = open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+      if (fd >= 0) close(fd);  // a reader waiting to open gets the pipe, then its end
+      wake_.wait_for(lock, std::chrono::milliseconds(20), [this] { return stop_; });
+    }
+  });
+}
+
+Fifo::~Fifo() {
+  if (writer_.joinable()) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stop_ = true;
+    }
+    wake_.notify_all();
+    writer_.join();
+  }
+  if (made_) unlink(path_.c_str());
+}
+
+int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int()>& body) {
+  constexpr uid_t kNobody = 65534;
+  const bool root = geteuid() == 0;
+  if (root) {
+    for (const auto& path : own) {
+      if (lchown(path.c_str(), kNobody, kNobody) != 0) return -1;
+      std::error_code ec;
+      if (!fs::is_directory(fs::symlink_status(path, ec))) continue;
+      for (auto it = fs::recursive_directory_iterator(path, ec); !ec && it != fs::recursive_directory_iterator();
+           it.increment(ec)) {
+        if (lchown(it->path().c_str(), kNobody, kNobody) != 0) return -1;
+      }
+    }
+  }
+  const pid_t child = fork();
+  if (child < 0) return -1;
+  if (child == 0) {
+    if (root && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(125);
+    _exit(body());
+  }
+  int status = 0;
+  if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  const int code = WEXITSTATUS(status);
+  return code == 125 ? -1 : code;
+}
 
 }  // namespace testsupport

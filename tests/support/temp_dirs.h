@@ -1,7 +1,12 @@
 // Test fixtures: temporary folders for HOME and for the program's folder.
 #pragma once
 
+#include <condition_variable>
+#include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace testsupport {
 
@@ -55,5 +60,32 @@ class TempProgramFolder {
 
 // The folder where the build lays the program and its shipped data.
 std::string RuntimeDir();
+
+// A named pipe at `path` (its folders made) with no writer: whoever opens it to read waits for
+// a writer. After `seconds` the object plays the writer, opening and closing the other end
+// until it dies, so a test whose code would wait for ever still ends (and fails on its time);
+// the pipe is removed when the object dies.
+class Fifo {
+ public:
+  Fifo(std::string path, double seconds);
+  ~Fifo();
+  Fifo(const Fifo&) = delete;
+  Fifo& operator=(const Fifo&) = delete;
+  bool made() const { return made_; }
+
+ private:
+  std::string path_;
+  bool made_ = false;
+  bool stop_ = false;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::thread writer_;
+};
+
+// Runs `body` in a child process that has no power over files that are not its own: as root,
+// the child becomes the unprivileged user "nobody" and `own` (with everything below) is handed
+// to that user first, so a read-only folder is read-only for it too. Returns the child's exit
+// code (`body`'s result), or -1 when the child could not run.
+int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int()>& body);
 
 }  // namespace testsupport

@@ -2,9 +2,6 @@
 
 Form12::Form12()
     : DueBottoni(Finestra::Form12, {.primoFile = "\\testiFosku\\4\\transitivi.txt",
-                                    .secondoFile = "\\testiFosku\\4\\intransitivi.txt",
-                                    .didascalia0 = QStringLiteral("Transitivo"),
-                                    .didascalia1 = QStringLiteral("Intransitivo"),
-                                    .titoloGriglia = QStringLiteral("Verbo"),
-                                    .intestazione0 = QStringLiteral("Transitivi"),
-                                    .intestazione1 = QStringLiteral("Intransitivi")}) {}
+                                    .secondoFile = "\\testiFosku\\4\\intransitivi.txt", .didascalia0 = "Transitivo",
+                                    .didascalia1 = "Intransitivo", .titoloGriglia = "Verbo",
+                                    .intestazione0 = "Transitivi", .intestazione1 = "Intransitivi"}) {}

@@ -19,12 +19,9 @@ std::optional<std::array<QString, 3>> DividiFrase(const QString& riga) {
 
 Form13::Form13()
     : DueBottoni(Finestra::Form13, {.primoFile = "\\testiFosku\\5\\Verbale.txt",
-                                    .secondoFile = "\\testiFosku\\5\\nominale.txt",
-                                    .didascalia0 = QStringLiteral("Predicato verbale"),
-                                    .didascalia1 = QStringLiteral("Predicato nominale"),
-                                    .titoloGriglia = QStringLiteral("Predicato"),
-                                    .intestazione0 = QStringLiteral("Verbali"),
-                                    .intestazione1 = QStringLiteral("nominali")}) {}
+                                    .secondoFile = "\\testiFosku\\5\\nominale.txt", .didascalia0 = "Predicato verbale",
+                                    .didascalia1 = "Predicato nominale", .titoloGriglia = "Predicato",
+                                    .intestazione0 = "Verbali", .intestazione1 = "nominali"}) {}
 
 bool Form13::ItemValido(const std::string& riga) const {
   const auto parti = DividiFrase(QString::fromStdString(riga));

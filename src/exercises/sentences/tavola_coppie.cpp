@@ -279,19 +279,11 @@ void TavolaCoppie::RiempiGriglia() {
 // ---- the two boards
 
 Form14::Form14()
-    : TavolaCoppie(Finestra::Form14, {.file = "\\testifosku\\6\\corrette scorrette.txt",
-                                      .didascalia0 = QStringLiteral("corretta"),
-                                      .didascalia1 = QStringLiteral("scorretta"),
-                                      .sfondo = 0xFFFFC0,
-                                      .sfondoBox0 = 0x80FF80,
-                                      .sfondoBox1 = 0xFFC0FF,
-                                      .sfondoAvanti = 0xFF8080}) {}
+    : TavolaCoppie(Finestra::Form14, {.file = "\\testifosku\\6\\corrette scorrette.txt", .didascalia0 = "corretta",
+                                      .didascalia1 = "scorretta", .sfondo = 0xFFFFC0, .sfondoBox0 = 0x80FF80,
+                                      .sfondoBox1 = 0xFFC0FF, .sfondoAvanti = 0xFF8080}) {}
 
 Form16::Form16()
-    : TavolaCoppie(Finestra::Form16, {.file = "\\testifosku\\7\\attivopassivo1.txt",
-                                      .didascalia0 = QStringLiteral("attiva"),
-                                      .didascalia1 = QStringLiteral("passiva"),
-                                      .sfondo = 0xFF8080,
-                                      .sfondoBox0 = 0xC0FFFF,
-                                      .sfondoBox1 = 0xFFFFC0,
-                                      .sfondoAvanti = 0xFFFFC0}) {}
+    : TavolaCoppie(Finestra::Form16, {.file = "\\testifosku\\7\\attivopassivo1.txt", .didascalia0 = "attiva",
+                                      .didascalia1 = "passiva", .sfondo = 0xFF8080, .sfondoBox0 = 0xC0FFFF,
+                                      .sfondoBox1 = 0xFFFFC0, .sfondoAvanti = 0xFFFFC0}) {}

@@ -33,12 +33,8 @@ std::optional<FraseDaCompletare> AnalizzaFrase(const std::string& testo) {
 
 Form18::Form18()
     : RispostaScritta(Finestra::Form18,
-                      {.caselle = {{.colonnaGiusta = 2,
-                                     .giustaComeScritta = true,
-                                     .suonoGiusto = false,
-                                     .finale = true,
-                                     .colonnaErrori = 3,
-                                     .erroreComeScritto = true}},
+                      {.caselle = {{.colonnaGiusta = 2, .giustaComeScritta = true, .suonoGiusto = false, .finale = true,
+                                     .colonnaErrori = 3, .erroreComeScritto = true}},
                        .fattoriColonne = {1, 7, 2, 8},
                        .intestazioni = {QStringLiteral("Completa la frase"), QStringLiteral("verbo"),
                                         QStringLiteral("errori")},

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "conjugation/verb_lists.h"
 #include "exercise_window/contatori.h"
-#include "services/modulocolorisuoni.h"
 #include "exercise_window/messaggi_file.h"
 #include "exercise_window/stampa.h"
 #include "platform/commandbutton.h"
@@ -15,6 +15,7 @@
 #include "platform/twips.h"
 #include "services/clsresize.h"
 #include "services/commdlgs.h"
+#include "services/modulocolorisuoni.h"
 #include "settings/moduloperini.h"
 
 namespace {
@@ -170,6 +171,14 @@ ExerciseWindow::MenuScelte ExerciseWindow::AggiungiMenuScelte(const QString& tit
     });
   }
   return m;
+}
+
+bool ExerciseWindow::ClasseDaMenu(const std::vector<QAction*>& voci, int Index, int spuntata, bool usabile) {
+  if (usabile) return true;
+  Spunta(voci, spuntata);
+  voci[static_cast<size_t>(Index)]->setEnabled(false);
+  SegnalaFileMancanti(CostruisciFosku::ListFilesOf(Index), QStringLiteral("Non posso mostrare i verbi di questa coniugazione"));
+  return false;
 }
 
 void ExerciseWindow::Spunta(const std::vector<QAction*>& voci, int indice) {

@@ -102,6 +102,10 @@ class ExerciseWindow : public platform::Form {
                                 Qt::KeyboardModifiers modificatori = Qt::NoModifier, bool conGriglia = false);
   // Puts the check mark of a menu of choices on item `indice` alone.
   static void Spunta(const std::vector<QAction*>& voci, int indice);
+  // A class picked from a class menu (`voci`) when its lists hold no verb (`usabile` false): the
+  // check mark stays on `spuntata`, the item goes out of reach, so the pupil is told which files
+  // once, and the item on show stays. Returns `usabile`.
+  bool ClasseDaMenu(const std::vector<QAction*>& voci, int Index, int spuntata, bool usabile);
   // Puts a label, sized to its text, in the middle of the box that holds it.
   static void CentraEtichetta(QLabel* etichetta, QWidget* riquadro);
 

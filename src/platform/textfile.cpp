@@ -1,8 +1,10 @@
 #include "platform/textfile.h"
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -199,6 +201,7 @@ std::optional<std::string> ReadBounded(const std::string& path, ReadBounds bound
   return bytes;
 }
 
+#ifndef _WIN32
 class Descriptor {
  public:
   explicit Descriptor(int fd) : fd_(fd) {}
@@ -218,9 +221,26 @@ class Descriptor {
  private:
   int fd_;
 };
+#endif
 
 }  // namespace
 
+#ifdef _WIN32
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+  // Only a plain file is opened at all, and only one within the bound.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec || size > maxBytes) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes(static_cast<size_t>(size), '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(size));
+  if (in.bad()) return std::nullopt;
+  bytes.resize(static_cast<size_t>(in.gcount()));
+  return bytes;
+}
+#else
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   // Only a plain file is opened at all: a pipe would wait for a writer, a device never ends.
   struct stat st {};
@@ -247,6 +267,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
   bytes.resize(got);
   return bytes;
 }
+#endif
 
 std::optional<std::vector<std::string>> ReadFields(const std::string& path, ReadBounds bounds) {
   auto bytes = ReadBounded(path, bounds);
@@ -285,9 +306,8 @@ std::string Encoded(const std::vector<std::string>& lines) {
 fs::path FinalTarget(const fs::path& path) {
   fs::path p = path;
   for (int hop = 0; hop < 40; ++hop) {
-    struct stat st {};
-    if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
     std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(p, ec))) return p;
     const fs::path next = fs::read_symlink(p, ec);
     if (ec) return p;
     p = next.is_absolute() ? next : p.parent_path() / next;
@@ -295,6 +315,35 @@ fs::path FinalTarget(const fs::path& path) {
   return p;
 }
 
+#ifdef _WIN32
+// errno-style code of the failure; 0 when the whole file was written and flushed.
+int WriteWhole(const fs::path& file, const std::string& bytes) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  if (!out) return EACCES;
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.flush();
+  return out ? 0 : EIO;
+}
+
+int SaveThroughTemporary(const fs::path& target, const std::string& bytes) {
+  const fs::path temp = target.string() + ".tmp";
+  std::error_code ec;
+  fs::remove(temp, ec);  // a temporary left by an earlier run that was cut short
+  int err = WriteWhole(temp, bytes);
+  if (err == 0) {
+    fs::rename(temp, target, ec);
+    if (ec) err = EACCES;
+  }
+  if (err != 0) fs::remove(temp, ec);
+  return err;
+}
+
+int SaveInPlace(const fs::path& target, const std::string& bytes) {
+  std::error_code ec;
+  if (!fs::is_regular_file(target, ec)) return ENOENT;
+  return WriteWhole(target, bytes);
+}
+#else
 // errno of the first failure; 0 when everything was written.
 int WriteAll(int fd, const std::string& bytes, off_t offset) {
   size_t done = 0;
@@ -351,14 +400,17 @@ int SaveInPlace(const fs::path& target, const std::string& bytes) {
   if (!fd.Close() && err == 0) err = errno;
   return err;
 }
+#endif
 
 std::string Reason(int err) {
   switch (err) {
     case EACCES:
     case EPERM: return "accesso negato";
     case EROFS: return "il disco è di sola lettura";
-    case ENOSPC:
-    case EDQUOT: return "il disco è pieno";
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+    case ENOSPC: return "il disco è pieno";
     case ENOENT: return "la cartella non esiste";
     case ENOTDIR: return "una parte del percorso non è una cartella";
     case EISDIR: return "al posto del file c'è una cartella";

@@ -113,15 +113,10 @@ void Form15::PreparaParola(EtichettaParola* l, const PezzoFrase& p) {
 }
 
 void Form15::Command1_Click(int Index) {
-  if (Index < 0 || Index >= static_cast<int>(Command1.size())) return;
-  if (SottintesoPresente) {
-    ControllaSoggetto(Index);
-    return;
-  }
-  // A sentence without an implied subject has no right person.
-  ContaRisposta(false);
-  platform::SetBackColor(Command1[static_cast<size_t>(Index)], platform::colours::Rosso);
-  RiempiGriglia(Command1[static_cast<size_t>(Index)]->text());
+  // Every sentence drawn has its implied subject (a line without one is never drawn): with none,
+  // no sentence is on show and there is nothing to judge.
+  if (Index < 0 || Index >= static_cast<int>(Command1.size()) || !SottintesoPresente) return;
+  ControllaSoggetto(Index);
 }
 
 void Form15::ControllaSoggetto(int Bottone) {

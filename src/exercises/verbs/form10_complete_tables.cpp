@@ -94,14 +94,7 @@ void Form10::mnulivello_Click(int Index) {
 
 void Form10::mnud_Click(int Index) {
   if (Index < 0 || Index > 4) return;
-  if (!EstrazioneVerbi::ClasseUsabile(Index)) {
-    // A class with no verb is said once, then put out of reach; the tables on show stay.
-    Spunta(mnud, ConiugazioneScelta);
-    mnud[static_cast<size_t>(Index)]->setEnabled(false);
-    SegnalaFileMancanti(CostruisciFosku::ListFilesOf(Index),
-                        QStringLiteral("Non posso mostrare i verbi di questa coniugazione"));
-    return;
-  }
+  if (!ClasseDaMenu(mnud, Index, ConiugazioneScelta, EstrazioneVerbi::ClasseUsabile(Index))) return;
   ConiugazioneScelta = Index;
   Spunta(mnud, Index);
   GeneraEsercizio();

@@ -393,14 +393,8 @@ void Form11::mnulivello_Click(int Index) {
 
 void Form11::mnud_Click(int Index) {
   if (Index < 0 || Index > 5) return;
-  if (Index != kTutteLeClassi && !EstrazioneVerbi::ClasseUsabile(Index)) {
-    // A class with no verb is said once, then put out of reach; the item on show stays.
-    Spunta(mnud, FiltroConiugazione);
-    mnud[static_cast<size_t>(Index)]->setEnabled(false);
-    SegnalaFileMancanti(CostruisciFosku::ListFilesOf(Index),
-                        QStringLiteral("Non posso mostrare i verbi di questa coniugazione"));
-    return;
-  }
+  const bool usabile = Index == kTutteLeClassi || EstrazioneVerbi::ClasseUsabile(Index);
+  if (!ClasseDaMenu(mnud, Index, FiltroConiugazione, usabile)) return;
   FiltroConiugazione = Index;
   Spunta(mnud, Index);
   GeneraEsercizio();

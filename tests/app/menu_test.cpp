@@ -123,6 +123,17 @@ TEST_F(MenuTest, AboutAndChiudiRunTheMenuStepsAgain) {
   EXPECT_FALSE(info.Label1->text().isEmpty());
   EXPECT_EQ(info.Command1->text(), "Chiudi");
   EXPECT_EQ(Colour(info.Surface()), QColor(255, 255, 192));
+  // The labels lie on the same light yellow, as the pupil sees it on the box, with readable text.
+  const QImage box = testsupport::Rendered(info.Surface());
+  for (QLabel* l : {info.Label1, info.Label3, info.Label4}) {
+    SCOPED_TRACE(l == info.Label1 ? "Label1" : l == info.Label3 ? "Label3" : "Label4");
+    EXPECT_EQ(Colour(l), QColor(255, 255, 192));
+    const QColor sfondo = testsupport::Background(box, l->geometry());
+    EXPECT_EQ(sfondo, QColor(255, 255, 192));
+    if (!l->text().isEmpty()) {
+      EXPECT_GE(testsupport::Contrast(testsupport::MostContrasting(box, sfondo, l->geometry()), sfondo), 4.5);
+    }
+  }
 
   QTest::mouseClick(info.Command1, Qt::LeftButton);
   EXPECT_TRUE(Menu().IsLoaded());
@@ -256,18 +267,42 @@ TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
     messaggi << t;
     return platform::vbOK;
   });
-  const std::set<int> costruite = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+  // The menu's buttons in their order and the title of the window each opens (the menu's order
+  // is not the windows' numbering: button 4 opens Form6, button 5 Form5, button 9 Form15...).
+  const std::vector<QString> titoli = {
+      "Coniugazione (fosku all'infinito)",        // 0: Form1
+      "Radice e desinenza (fosku all'infinito)",  // 1: Form2
+      "Coniuga i fosku",                          // 2: Form3, the tables
+      "Passato presente futuro",                  // 3: Form4
+      "Risalire all'infinito dei fosku",          // 4: Form6
+      "Coniugazione (fosku coniugati)",           // 5: Form5
+      "Il modo dei fosku",                        // 6: Form7
+      "Tabelle mescolate",                        // 7: Form8
+      "Riconosci il verbo",                       // 8: Form9
+      "Trova la persona del verbo",               // 9: Form15
+      "Completa le tabelle",                      // 10: Form10
+      "Catalogare i fosku",                       // 11: Form11
+      "Verbi transitivi e intransitivi",          // 12: Form12
+      "Predicato verbale e predicato nominale",   // 13: Form13
+      "Corretto scorretto 1°",                    // 14: Form14
+      "Attivo passivo 1°",                        // 15: Form16
+      "Frasi attive e passive",                   // 16: Form17
+      "Scegli il verbo adatto",                   // 17: Form19
+      "Completa la frase",                        // 18: Form18
+      "Frasi corrette e scorrette",               // 19: Form20
+  };
   Menu().Show();
+  for (int i = 0; i < 20; ++i) EXPECT_TRUE(Menu().Command1[static_cast<size_t>(i)]->isEnabled()) << i;
+  std::set<platform::Form*> aperte;
   for (int i = 0; i < 20; ++i) {
-    EXPECT_EQ(Menu().Command1[static_cast<size_t>(i)]->isEnabled(), costruite.count(i) == 1) << i;
-  }
-  for (int i : costruite) {
     SCOPED_TRACE(i);
     Menu().Show();
     QTest::mouseClick(Menu().Command1[static_cast<size_t>(i)], Qt::LeftButton);
     ASSERT_FALSE(Menu().IsLoaded());
     ASSERT_EQ(platform::Form::LoadedCount(), 1);
     platform::Form* finestra = platform::Form::LoadedForms().front();
+    EXPECT_EQ(finestra->windowTitle(), titoli[static_cast<size_t>(i)]);
+    EXPECT_TRUE(aperte.insert(finestra).second) << "a window opened by two buttons";
     QAction* torna = nullptr;
     for (QAction* a : finestra->menuBar()->actions()) {
       // The return item; the two sentence-pair boards call it "&Esci".

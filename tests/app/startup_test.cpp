@@ -75,6 +75,49 @@ TEST(StartUp, FirstStartMakesTheFoldersAndASecondStartTouchesNothing) {
   third.waitForFinished(5000);
 }
 
+// The window on screen closed through the window system (its close box), with no other window
+// loaded: the program ends by itself, saves nothing, and a new start runs again. The real program
+// is started with a probe plugin that presses the buttons named and then sends the close.
+TEST(StartUp, TheCloseBoxOfTheLastWindowEndsTheProgramAndFreesTheLock) {
+  struct Caso {
+    const char* passi;  // buttons pressed before the close, separated by "|"
+    const char* finestra;
+  };
+  for (const Caso& c : {Caso{"", "the start window"}, Caso{"Avvio", "the menu"},
+                        Caso{"Avvio|Tabelle mescolate", "an exercise window"}}) {
+    SCOPED_TRACE(c.finestra);
+    testsupport::TempHome home;
+    testsupport::TempDir runtime;
+    const std::string ini = home.config() + "/ImpostazioniProgrammiOlmea/Fosku/fosku.INI";
+    QProcessEnvironment env = Environment(home, runtime.path());
+    env.insert("QT_PLUGIN_PATH", QString::fromStdString(testsupport::RuntimeDir() + "/test-plugins"));
+    env.insert("QT_QPA_GENERIC_PLUGINS", QStringLiteral("foskuclose:") + QString::fromUtf8(c.passi));
+    QProcess fosku;
+    fosku.setProcessEnvironment(env);
+    fosku.start(Program(), {});
+    ASSERT_TRUE(fosku.waitForStarted(5000));
+    const bool finito = fosku.waitForFinished(8000);
+    if (!finito) {
+      fosku.kill();
+      fosku.waitForFinished(5000);
+    }
+    ASSERT_TRUE(finito) << "the program outlived its last window: " << fosku.readAllStandardError().toStdString();
+    EXPECT_EQ(fosku.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(fosku.exitCode(), 0) << fosku.readAllStandardError().toStdString();
+    EXPECT_FALSE(fs::exists(ini));  // the close box saves nothing
+
+    // The lock went with it: the next start runs (and stays until it is closed).
+    QProcess dopo;
+    dopo.setProcessEnvironment(Environment(home, runtime.path()));
+    dopo.start(Program(), {});
+    ASSERT_TRUE(dopo.waitForStarted(5000));
+    EXPECT_FALSE(dopo.waitForFinished(1500));
+    EXPECT_EQ(dopo.state(), QProcess::Running);
+    dopo.kill();
+    dopo.waitForFinished(5000);
+  }
+}
+
 TEST(StartUp, ThreeStartsAtOnceLeaveOneCopyWhenAFolderStandsInPlaceOfTheLockFile) {
   testsupport::TempHome home;
   testsupport::TempDir runtime;

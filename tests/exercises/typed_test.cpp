@@ -200,6 +200,7 @@ TEST_F(TypedAnswers, RootThenEnding) {
   w.GeneraEsercizio();
   ASSERT_EQ(w.Label2->text(), "parlare");
   EXPECT_EQ(w.Griglia->TextMatrix(w.RigaItem(), 1), "parlare");
+  EXPECT_EQ(w.focusWidget(), w.Text1[0]);  // the pupil can type the root at once
 
   // The ending box cannot be answered before the root.
   w.Text1[1]->setText("are");
@@ -209,6 +210,7 @@ TEST_F(TypedAnswers, RootThenEnding) {
   Rispondi(w, "are", 0);    // the ending in the root box: a wrong root
   Rispondi(w, "parla", 0);
   EXPECT_EQ(Cella(w, 4), "**");
+  EXPECT_EQ(w.focusWidget(), w.Text1[0]);  // a wrong root: try again in the same box
   Rispondi(w, " PARL ", 0);  // right root: marked, neither counted nor sounded
   EXPECT_EQ(Cella(w, 2), "*");
   EXPECT_EQ(Module1::Esatti, 0);
@@ -217,9 +219,11 @@ TEST_F(TypedAnswers, RootThenEnding) {
   EXPECT_FALSE(w.Text1[0]->isEnabled());
   EXPECT_TRUE(w.Text1[1]->isEnabled());
   EXPECT_FALSE(w.BottoneAvanti->isEnabled());
+  EXPECT_EQ(w.focusWidget(), w.Text1[1]);  // on to the ending without the mouse
 
   Rispondi(w, "ere", 1);
   EXPECT_EQ(Cella(w, 5), "*");
+  EXPECT_EQ(w.focusWidget(), w.Text1[1]);
   EXPECT_EQ(Module1::Errati, 3);
   Rispondi(w, "Are", 1);
   EXPECT_EQ(Cella(w, 3), "*");
@@ -229,8 +233,10 @@ TEST_F(TypedAnswers, RootThenEnding) {
   EXPECT_TRUE(Played("si"));
   EXPECT_FALSE(w.Text1[1]->isEnabled());
   EXPECT_TRUE(w.BottoneAvanti->isEnabled());
+  EXPECT_EQ(w.focusWidget(), w.BottoneAvanti);  // Enter again draws the next verb
 
   w.BottoneAvanti_Click();
+  EXPECT_EQ(w.focusWidget(), w.Text1[0]);
   EXPECT_TRUE(w.Text1[0]->isEnabled());
   EXPECT_FALSE(w.Text1[1]->isEnabled());
   EXPECT_EQ(w.Text1[1]->text(), "");

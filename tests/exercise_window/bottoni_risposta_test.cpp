@@ -101,6 +101,7 @@ TEST_F(AnswerButtons, AnswersThroughRealClicks) {
   EXPECT_EQ(platform::BackColor(w.Command1[static_cast<size_t>(right)]), kVerde);
   for (auto* b : w.Command1) EXPECT_FALSE(b->isEnabled());
   EXPECT_TRUE(w.BottoneAvanti->isEnabled());
+  EXPECT_EQ(w.focusWidget(), w.BottoneAvanti);  // Enter draws the next item
   ASSERT_EQ(sounds.size(), 3u);
   EXPECT_TRUE(sounds[0].ends_with("no.wav"));
   EXPECT_TRUE(sounds[2].ends_with("si.wav"));

@@ -366,6 +366,7 @@ TEST_F(Classify, TypedInfinitive) {
   w.mnud_Click(0);
   const QString inf = InfinitoGiusto();
   ASSERT_TRUE(inf.endsWith("are"));
+  EXPECT_EQ(w.focusWidget(), w.Text1);  // the infinitive can be typed at once
   // Not Enter, an empty box, a box of blanks: nothing at all.
   w.Text1->setText(inf);
   w.Text1_KeyUp(65, 0);
@@ -392,6 +393,7 @@ TEST_F(Classify, TypedInfinitive) {
     colonna += c.scritto + " * ";
     EXPECT_EQ(Cella(2), colonna);
     EXPECT_TRUE(w.Text1->isEnabled());
+    EXPECT_EQ(w.focusWidget(), w.Text1);
     EXPECT_EQ(w.Text1->text(), c.scritto);  // the box keeps the text
   }
   EXPECT_EQ(Module1::Errati, static_cast<int>(casi.size()));

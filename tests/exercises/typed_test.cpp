@@ -132,6 +132,7 @@ TEST_F(TypedAnswers, JudgingATypedAnswer) {
   EXPECT_EQ(Cella(w, 3), "canto cant  cantàre ");
   EXPECT_EQ(w.Text1[0]->text(), " cantàre");  // the box keeps the text
   EXPECT_TRUE(w.Text1[0]->isEnabled());
+  EXPECT_EQ(w.focusWidget(), w.Text1[0]);
   EXPECT_EQ(sounds.size(), 3u);
 
   // Capitals and blanks around: right.
@@ -140,6 +141,7 @@ TEST_F(TypedAnswers, JudgingATypedAnswer) {
   EXPECT_EQ(Cella(w, 2), "*");
   EXPECT_FALSE(w.Text1[0]->isEnabled());
   EXPECT_TRUE(w.BottoneAvanti->isEnabled());
+  EXPECT_EQ(w.focusWidget(), w.BottoneAvanti);
   EXPECT_TRUE(Played("si"));
   EXPECT_EQ(Pannello(w, 1), "Esatti  1");
   Rispondi(w, "cantare");  // answered: not judged again
@@ -301,6 +303,7 @@ TEST_F(TypedAnswers, CompleteTheSentence) {
   EXPECT_EQ(w.Label1->text(), "tornare - passato prossimo indicativo");
   EXPECT_EQ(w.Label2->text(), "Sara _____ a casa.");
   EXPECT_EQ(w.Griglia->TextMatrix(1, 1), "Sara _____ a casa.");
+  EXPECT_EQ(w.focusWidget(), w.Text1[0]);
 
   Rispondi(w, "e tornata");  // the accent counts
   Rispondi(w, "è tornato");
@@ -314,6 +317,7 @@ TEST_F(TypedAnswers, CompleteTheSentence) {
   EXPECT_EQ(sounds.size(), 3u);            // the right answer is silent
   EXPECT_FALSE(Played("si"));
   EXPECT_TRUE(w.BottoneAvanti->isEnabled());
+  EXPECT_EQ(w.focusWidget(), w.BottoneAvanti);
 }
 
 TEST_F(TypedAnswers, SentenceFilesMissingOrBroken) {

@@ -1,6 +1,6 @@
 // A Qt "generic" plugin that the start-up tests load into the real program
 // (QT_QPA_GENERIC_PLUGINS=foskuclose:Avvio|Tabelle mescolate). Once the program's windows are up
-// it presses, one after the other, the visible buttons named in the spec (as a pupil would), then
+// it presses, one after the other, the visible buttons named after its key (as a pupil would), then
 // closes the window on screen the way the window system does: a spontaneous close event to the
 // native window. The program itself is not changed; it must end by itself afterwards.
 #include <QAbstractButton>
@@ -60,8 +60,8 @@ class SondaPlugin : public QGenericPlugin {
   Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "close_probe.json")
 
  public:
-  QObject* create(const QString&, const QString& spec) override {
-    return new Sonda(spec.isEmpty() ? QStringList() : spec.split(QLatin1Char('|')));
+  QObject* create(const QString&, const QString& passi) override {
+    return new Sonda(passi.isEmpty() ? QStringList() : passi.split(QLatin1Char('|')));
   }
 };
 

@@ -20,19 +20,23 @@
 
 namespace {
 
-// The next-item button's picture: a green arrow pointing right.
-QIcon FrecciaAvanti() {
-  QPixmap pm(64, 40);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  QPolygonF arrow;
-  arrow << QPointF(4, 13) << QPointF(36, 13) << QPointF(36, 3) << QPointF(60, 20) << QPointF(36, 37)
-        << QPointF(36, 27) << QPointF(4, 27);
-  p.setPen(QPen(QColor(0, 90, 0), 2));
-  p.setBrush(QColor(0, 180, 0));
-  p.drawPolygon(arrow);
-  return QIcon(pm);
+// The next-item button's picture: a green arrow pointing right, drawn once for the whole run.
+const QIcon& FrecciaAvanti() {
+  static const QIcon* const icona = [] {
+    QPixmap pm(64, 40);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPolygonF arrow;
+    arrow << QPointF(4, 13) << QPointF(36, 13) << QPointF(36, 3) << QPointF(60, 20) << QPointF(36, 37)
+          << QPointF(36, 27) << QPointF(4, 27);
+    p.setPen(QPen(QColor(0, 90, 0), 2));
+    p.setBrush(QColor(0, 180, 0));
+    p.drawPolygon(arrow);
+    p.end();
+    return new QIcon(pm);  // kept until the program ends, past the application object
+  }();
+  return *icona;
 }
 
 }  // namespace

@@ -2,13 +2,28 @@
 
 #include <QStringList>
 
+#ifndef _WIN32
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
 #include "platform/paths.h"
 #include "platform/textfile.h"
 
 StatoFileDati EsaminaFileDati(const std::string& percorso) {
-  if (!platform::EsisteFile(percorso)) return StatoFileDati::Manca;
+  switch (platform::AccessOf(percorso)) {
+    case platform::PathAccess::Missing: return StatoFileDati::Manca;
+    case platform::PathAccess::Denied: return StatoFileDati::Vietato;
+    case platform::PathAccess::Reachable: break;
+  }
   const auto bytes = platform::ReadFileBytes(percorso);
-  if (!bytes) return StatoFileDati::Illeggibile;
+  if (!bytes) {
+#ifndef _WIN32
+    if (::access(percorso.c_str(), R_OK) != 0 && errno == EACCES) return StatoFileDati::Vietato;
+#endif
+    return StatoFileDati::Illeggibile;
+  }
   if (bytes->find_first_not_of(" \t\r\n") == std::string::npos) return StatoFileDati::Vuoto;
   return StatoFileDati::SenzaRigheUtili;
 }
@@ -21,6 +36,8 @@ QString Descrizione(const std::string& file) {
   switch (EsaminaFileDati(percorso)) {
     case StatoFileDati::Manca:
       return QStringLiteral("manca il file %1").arg(nome);
+    case StatoFileDati::Vietato:
+      return QStringLiteral("accesso negato al file %1").arg(nome);
     case StatoFileDati::Illeggibile:
       return QStringLiteral("il file %1 non si può leggere").arg(nome);
     case StatoFileDati::Vuoto:

@@ -10,6 +10,7 @@
 // What is wrong with a data file that gave a window nothing to draw.
 enum class StatoFileDati {
   Manca,            // no file at the path
+  Vietato,          // the file, or a folder on its way, is closed to the user
   Illeggibile,      // the file is there but cannot be opened
   Vuoto,            // nothing in it but blanks and line ends
   SenzaRigheUtili,  // text is there, but no line the window can use

@@ -108,11 +108,11 @@ void StampaSuPdf(QWidget* owner, const platform::FlexGrid& griglia, int orientat
     percorso = FilePdf(cartella, titolo, QDateTime::currentDateTime());
     auto pdf = platform::PdfSurface(percorso);
     StampaGriglia(*pdf, griglia, 2, 2, orientation);
-    scritto = pdf->EndDoc();
-    pdf.reset();  // the file is complete once its writer is gone
+    scritto = pdf->EndDoc();  // false as well when a full disk cut the file short
+    pdf.reset();
     const QFileInfo file(percorso);
     scritto = scritto && file.exists() && file.size() > 0;
-    if (!scritto && file.exists() && file.size() == 0) QFile::remove(percorso);
+    if (!scritto && file.exists()) QFile::remove(percorso);  // no reader opens a part of a PDF
   } else {
     percorso = cartella;
   }

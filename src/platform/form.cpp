@@ -66,6 +66,10 @@ void Form::Unload() {
   setMenuBar(nullptr);
   setStatusBar(nullptr);
   lastSurfaceSize_ = QSize();
+  // The native window and its back buffer (a picture of the whole window, screen-sized once the
+  // window covers the screen) go too: an afternoon of visits must not keep one per window.
+  // The next showing makes them anew.
+  destroy(true, true);
 }
 
 double Form::ScaleWidth() const { return surface_ != nullptr ? surface_->width() * TwipsPerPixelX() : 0; }

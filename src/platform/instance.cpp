@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+#include <string>
+#include <vector>
+
 #include "platform/paths.h"
 
 #ifdef _WIN32
@@ -19,13 +22,14 @@ namespace {
 #ifdef _WIN32
 HANDLE g_mutex = nullptr;
 #else
-int g_fd = -1;
+std::vector<int> g_fds;  // the lock files held, one for each place that could serve
+bool g_taken = false;
 
 enum class Lock { Taken, HeldElsewhere, Unusable };
 
 // Tries one lock file. Only a plain file of our own user serves: anything else in its place
 // (a folder, a link, another user's file, which could hold the lock for ever) is unusable.
-Lock TryLock(const std::string& path) {
+Lock TryLock(const std::string& path, int& held) {
   const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600);
   if (fd < 0) return Lock::Unusable;
   struct stat st {};
@@ -38,14 +42,13 @@ Lock TryLock(const std::string& path) {
     close(fd);
     return err == EWOULDBLOCK ? Lock::HeldElsewhere : Lock::Unusable;
   }
-  g_fd = fd;
+  held = fd;
   return Lock::Taken;
 }
 
-std::string RuntimeFolder() {
-  if (const char* run = std::getenv("XDG_RUNTIME_DIR"); run != nullptr && *run != '\0') return run;
-  if (const char* tmp = std::getenv("TMPDIR"); tmp != nullptr && *tmp != '\0') return tmp;
-  return "/tmp";
+void CloseAll() {
+  for (const int fd : g_fds) close(fd);
+  g_fds.clear();
 }
 #endif
 }  // namespace
@@ -61,19 +64,26 @@ bool TakeInstanceLock(const std::string& name) {
   }
   return true;
 #else
-  if (g_fd >= 0) return true;
-  // Every start of the same user walks the same places in the same order, so all of them meet
-  // at the first place that can serve.
-  const std::string places[] = {RuntimeFolder() + "/" + name + "-" + std::to_string(getuid()) + ".lock",
-                                DriveC() + "/." + name + ".lock"};
+  if (g_taken) return true;
+  // The places a start of this user may lock: the session's runtime folder, when the session has
+  // one, and the user's settings folder; never a folder shared with other users. The runtime
+  // folder can appear while a copy runs (the toolkit makes it at start-up), so no place alone
+  // is enough: a start locks every place that can serve and gives way when any of them is held.
+  std::vector<std::string> places;
+  if (const char* run = std::getenv("XDG_RUNTIME_DIR"); run != nullptr && *run != '\0') {
+    places.push_back(std::string(run) + "/" + name + "-" + std::to_string(getuid()) + ".lock");
+  }
+  if (const std::string config = DriveC(); !config.empty()) places.push_back(config + "/." + name + ".lock");
   for (const std::string& path : places) {
-    switch (TryLock(path)) {
-      case Lock::Taken: return true;
-      case Lock::HeldElsewhere: return false;
+    int fd = -1;
+    switch (TryLock(path, fd)) {
+      case Lock::Taken: g_fds.push_back(fd); break;
+      case Lock::HeldElsewhere: CloseAll(); return false;
       case Lock::Unusable: break;
     }
   }
-  return true;  // no lock can be made anywhere: do not refuse to start
+  g_taken = true;  // with no place that can serve, the program starts without a lock
+  return true;
 #endif
 }
 
@@ -84,10 +94,8 @@ void ReleaseInstanceLock() {
     g_mutex = nullptr;
   }
 #else
-  if (g_fd >= 0) {
-    close(g_fd);
-    g_fd = -1;
-  }
+  CloseAll();
+  g_taken = false;
 #endif
 }
 

@@ -5,12 +5,14 @@
 
 namespace platform {
 
-// Takes the lock named `name`: a lock file in $XDG_RUNTIME_DIR (else $TMPDIR, else /tmp) or,
-// when that one cannot serve (a folder or another user's file in its place), one in the
-// user's own settings folder (DriveC()). Returns false when another running process holds
-// it; true when the lock is taken, and also when no lock can be made anywhere (the program
-// then starts without one). The lock file is opened close-on-exec, so programs started from
-// ours do not inherit it. Calling it again in the same process returns true.
+// Takes the lock named `name`: lock files in $XDG_RUNTIME_DIR (when the session has one) and in
+// the user's own settings folder (DriveC()), every one of them that can serve (only a plain
+// file of the user's own serves). Returns false when another running process holds any of
+// them; true when the lock is taken, and also when no lock can be made anywhere (the program
+// then starts without one). A runtime folder that appears while a copy runs does not let a
+// second copy in, since both meet at the settings folder. The lock files are opened
+// close-on-exec, so programs started from ours do not inherit them. Calling it again in the
+// same process returns true.
 bool TakeInstanceLock(const std::string& name);
 // Drops the lock (tests use it; the program keeps it until it ends).
 void ReleaseInstanceLock();

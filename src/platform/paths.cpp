@@ -5,6 +5,11 @@
 #include <filesystem>
 #include <vector>
 
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace platform {
@@ -54,14 +59,31 @@ std::string ProgramFolder() {
 
 void SetProgramFolder(const std::string& folder) { ProgramFolderStore() = folder; }
 
+std::string HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+#ifdef _WIN32
+  if (const char* profile = std::getenv("USERPROFILE"); profile != nullptr && *profile != '\0') return profile;
+#else
+  // A session started without HOME (a service, a cron job): the user's home as the system knows it.
+  std::vector<char> buffer(16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
+      found->pw_dir != nullptr && found->pw_dir[0] == '/') {
+    return found->pw_dir;
+  }
+#endif
+  return {};
+}
+
 std::string DriveC() {
   std::string dir;
   if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg != '\0') {
     dir = xdg;
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    dir = std::string(home) + "/.config";
+  } else if (const std::string home = HomeFolder(); !home.empty()) {
+    dir = home + "/.config";
   } else {
-    dir = "/tmp";
+    return {};  // no folder of the user's own: nothing goes anywhere else
   }
   std::error_code ec;
   fs::create_directories(dir, ec);
@@ -105,7 +127,9 @@ std::string WindowsPath(const std::string& windowsPath) {
   if (rest.size() >= 2 && std::isalpha(static_cast<unsigned char>(rest[0])) && rest[1] == ':') {
     rest = rest.substr(2);
   }
-  std::string resolved = ResolveUnder(DriveC(), rest);
+  const std::string drive = DriveC();
+  if (drive.empty()) return {};
+  std::string resolved = ResolveUnder(drive, rest);
   const bool folder = !windowsPath.empty() && (windowsPath.back() == '\\' || windowsPath.back() == '/');
   if (folder && !resolved.empty() && resolved.back() != '/') resolved += '/';
   return resolved;
@@ -115,6 +139,28 @@ bool EsisteFile(const std::string& path) {
   std::error_code ec;
   auto st = fs::status(path, ec);
   return !ec && fs::exists(st) && !fs::is_directory(st);
+}
+
+PathAccess AccessOf(const std::string& path) {
+  if (path.empty()) return PathAccess::Missing;
+  std::error_code ec;
+  const auto st = fs::status(path, ec);
+  if (ec == std::errc::permission_denied) return PathAccess::Denied;
+  if (fs::exists(st)) return PathAccess::Reachable;
+  // Nothing answers to the name; the deepest folder on the way that exists tells whether the
+  // name could have been seen at all.
+  for (fs::path p = fs::path(path).parent_path(); !p.empty(); p = p.parent_path()) {
+    const auto up = fs::status(p, ec);
+    if (ec == std::errc::permission_denied) return PathAccess::Denied;
+    if (fs::exists(up)) {
+#ifndef _WIN32
+      if (fs::is_directory(up) && ::access(p.c_str(), R_OK | X_OK) != 0) return PathAccess::Denied;
+#endif
+      return PathAccess::Missing;
+    }
+    if (p == p.root_path()) break;
+  }
+  return PathAccess::Missing;
 }
 
 bool FolderExists(const std::string& path) {

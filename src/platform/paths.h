@@ -11,8 +11,13 @@ namespace platform {
 std::string ProgramFolder();
 void SetProgramFolder(const std::string& folder);  // also called once at start-up from argv[0]
 
-// The folder that stands for drive C:: $XDG_CONFIG_HOME, else $HOME/.config (created when
-// missing). Read anew at each call, so a test can change the environment.
+// The user's home folder: $HOME, else the home the password database gives the user who runs
+// the program; "" when there is neither (then nothing is saved anywhere).
+std::string HomeFolder();
+
+// The folder that stands for drive C:: $XDG_CONFIG_HOME, else the home's .config (created when
+// missing); "" when the user has no home. Never a folder shared with other users, such as the
+// temporary folder. Read anew at each call, so a test can change the environment.
 std::string DriveC();
 
 // Resolves `path` below `base` without regard to letter case: every existing entry is matched
@@ -22,11 +27,18 @@ std::string ResolveUnder(const std::string& base, const std::string& relative);
 // "\testiFosku\2\x.txt" under the program's folder.
 std::string ProgramPath(const std::string& relative);
 
-// A Windows path: "C:\..." maps under DriveC(); any other drive letter, too.
+// A Windows path: "C:\..." maps under DriveC(); any other drive letter, too. "" when there is
+// no DriveC().
 std::string WindowsPath(const std::string& windowsPath);
 
 // True when a plain file (or anything but a folder) exists at the path.
 bool EsisteFile(const std::string& path);
+
+// Why a path cannot be reached, told apart as a person needs it: nothing there, or something
+// there that the user may not reach (the entry itself, or a folder on the way that cannot be
+// searched or listed, so that a name in another letter case cannot be found).
+enum class PathAccess { Reachable, Missing, Denied };
+PathAccess AccessOf(const std::string& path);
 // True when a folder exists at the path; an empty path or any failure gives false.
 bool FolderExists(const std::string& path);
 // Creates one folder; fails (false) when its parent is missing or it cannot be made.

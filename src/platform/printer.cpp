@@ -1,5 +1,6 @@
 #include "platform/printer.h"
 
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -15,7 +16,10 @@ namespace {
 // scaled so that one unit is one twip.
 class PainterSurface : public PrintSurface {
  public:
-  explicit PainterSurface(std::unique_ptr<QPagedPaintDevice> device) : device_(std::move(device)) {}
+  // `file`, when given, is where `device` writes: the job counts as done only when every byte
+  // reached it.
+  explicit PainterSurface(std::unique_ptr<QPagedPaintDevice> device, std::unique_ptr<QFile> file = nullptr)
+      : file_(std::move(file)), device_(std::move(device)) {}
 
   void SetOrientation(int setting) override {
     if (begun_) return;  // only before any output
@@ -57,9 +61,22 @@ class PainterSurface : public PrintSurface {
   }
   bool EndDoc() override {
     if (!begun_) Begin();  // an empty job still makes its (empty) document
-    return ok_ && painter_.end();
+    bool done = ok_ && painter_.end();
+    if (file_ != nullptr) {
+      // A full disk cuts the file short while the painter goes on as if nothing were wrong:
+      // only the file's own state tells.
+      done = done && file_->flush() && file_->error() == QFileDevice::NoError;
+      file_->close();
+      done = done && file_->error() == QFileDevice::NoError;
+    }
+    return done;
   }
   bool IsOk() const override { return ok_; }
+  // The job cannot be done at all (its file could not be made).
+  void Fail() {
+    begun_ = true;
+    ok_ = false;
+  }
 
  private:
   QRectF Layout() const {
@@ -90,6 +107,7 @@ class PainterSurface : public PrintSurface {
     return ok_;
   }
 
+  std::unique_ptr<QFile> file_;  // outlives the device that writes to it
   std::unique_ptr<QPagedPaintDevice> device_;
   QPainter painter_;
   QFont font_;
@@ -114,12 +132,17 @@ std::unique_ptr<PrintSurface> SystemPrinter() {
 }
 
 std::unique_ptr<PrintSurface> PdfSurface(const QString& path) {
-  auto pdf = std::make_unique<QPdfWriter>(path);
+  // The writer writes to a file of ours, whose error state tells whether every byte got in.
+  auto file = std::make_unique<QFile>(path);
+  const bool open = file->open(QIODevice::WriteOnly | QIODevice::Truncate);
+  auto pdf = std::make_unique<QPdfWriter>(file.get());
   pdf->setResolution(1440);
   pdf->setPageSize(QPageSize(QPageSize::A4));
   pdf->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
   pdf->setCreator(QStringLiteral("Fosku"));
-  return std::make_unique<PainterSurface>(std::move(pdf));
+  auto surface = std::make_unique<PainterSurface>(std::move(pdf), std::move(file));
+  if (!open) surface->Fail();
+  return surface;
 }
 
 void SetPrinterFactory(PrinterFactory factory) { Factory() = std::move(factory); }

@@ -1,5 +1,7 @@
 #include "platform/textfile.h"
 
+#include "platform/paths.h"
+
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -301,21 +303,36 @@ std::string Encoded(const std::vector<std::string>& lines) {
   return bytes;
 }
 
-// The file a chain of symbolic links ends at (the path itself when it is no link). A chain
-// that goes round names no file: where the walk stops, the saved file replaces that link.
-fs::path FinalTarget(const fs::path& path) {
-  fs::path p = path;
-  for (int hop = 0; hop < 40; ++hop) {
-    std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(p, ec))) return p;
-    const fs::path next = fs::read_symlink(p, ec);
-    if (ec) return p;
-    p = next.is_absolute() ? next : p.parent_path() / next;
-  }
-  return p;
-}
+// Where a save may go: the path itself or, through a chain of symbolic links, the file the chain
+// ends at. Only a plain file of the user who runs the program is written, or a new file where
+// nothing stands yet at the path; anything else is left as it is, and `refusal` says why.
+struct SaveTarget {
+  fs::path file;
+  bool exists = false;
+  unsigned mode = 0;  // the existing file's permissions, kept by the save
+  int err = 0;        // errno when the path could not even be looked at
+  std::string refusal;
+};
+
+std::string Reason(int err, const fs::path& file);
 
 #ifdef _WIN32
+SaveTarget TargetOf(const fs::path& path) {
+  SaveTarget t;
+  t.file = path;
+  std::error_code ec;
+  const auto st = fs::status(path, ec);
+  if (!fs::exists(st)) return t;
+  if (fs::is_directory(st)) {
+    t.refusal = Reason(EISDIR, path);
+  } else if (!fs::is_regular_file(st)) {
+    t.refusal = Reason(EINVAL, path);
+  } else {
+    t.exists = true;
+  }
+  return t;
+}
+
 // errno-style code of the failure; 0 when the whole file was written and flushed.
 int WriteWhole(const fs::path& file, const std::string& bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -325,25 +342,66 @@ int WriteWhole(const fs::path& file, const std::string& bytes) {
   return out ? 0 : EIO;
 }
 
-int SaveThroughTemporary(const fs::path& target, const std::string& bytes) {
-  const fs::path temp = target.string() + ".tmp";
+int SaveThroughTemporary(const SaveTarget& target, const std::string& bytes) {
+  const fs::path temp = target.file.string() + ".tmp";
   std::error_code ec;
   fs::remove(temp, ec);  // a temporary left by an earlier run that was cut short
   int err = WriteWhole(temp, bytes);
   if (err == 0) {
-    fs::rename(temp, target, ec);
+    fs::rename(temp, target.file, ec);
     if (ec) err = EACCES;
   }
   if (err != 0) fs::remove(temp, ec);
   return err;
 }
 
-int SaveInPlace(const fs::path& target, const std::string& bytes) {
-  std::error_code ec;
-  if (!fs::is_regular_file(target, ec)) return ENOENT;
-  return WriteWhole(target, bytes);
+int SaveInPlace(const SaveTarget& target, const std::string& bytes) {
+  if (!target.exists) return ENOENT;
+  return WriteWhole(target.file, bytes);
 }
 #else
+SaveTarget TargetOf(const fs::path& path) {
+  SaveTarget t;
+  fs::path p = path;
+  bool linked = false;
+  for (int hop = 0;; ++hop) {
+    struct stat st {};
+    if (::lstat(p.c_str(), &st) != 0) {
+      t.file = p;
+      if (errno != ENOENT) {
+        t.err = errno;
+      } else if (linked) {
+        t.refusal = "il collegamento simbolico porta a " + p.string() + ", che non esiste";
+      }
+      return t;
+    }
+    if (S_ISLNK(st.st_mode)) {
+      std::error_code ec;
+      const fs::path next = fs::read_symlink(p, ec);
+      if (ec || hop == 40) {
+        t.refusal = Reason(ELOOP, p);
+        return t;
+      }
+      p = next.is_absolute() ? next : p.parent_path() / next;
+      linked = true;
+      continue;
+    }
+    t.file = p;
+    const std::string what = linked ? "il collegamento simbolico porta a " + p.string() + ", che " : "";
+    if (S_ISDIR(st.st_mode)) {
+      t.refusal = linked ? what + "è una cartella" : Reason(EISDIR, p);
+    } else if (!S_ISREG(st.st_mode)) {
+      t.refusal = linked ? what + "non è un file normale" : Reason(EINVAL, p);
+    } else if (st.st_uid != ::geteuid()) {
+      t.refusal = linked ? what + "è un file di un altro utente" : "il file è di un altro utente";
+    } else {
+      t.exists = true;
+      t.mode = st.st_mode & 07777;
+    }
+    return t;
+  }
+}
+
 // errno of the first failure; 0 when everything was written.
 int WriteAll(int fd, const std::string& bytes, off_t offset) {
   size_t done = 0;
@@ -364,19 +422,21 @@ void SyncFolder(const fs::path& folder) {
 }
 
 // Through a temporary file renamed over the target. Returns errno, 0 on success.
-int SaveThroughTemporary(const fs::path& target, const std::string& bytes) {
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const fs::path temp = target.string() + ".tmp";
+int SaveThroughTemporary(const SaveTarget& target, const std::string& bytes) {
+  const fs::path folder = target.file.has_parent_path() ? target.file.parent_path() : fs::path(".");
+  const fs::path temp = target.file.string() + ".tmp";
   // A temporary left by an earlier run that was cut short is simply replaced.
   if (::unlink(temp.c_str()) != 0 && errno != ENOENT) return errno;
   Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
   if (fd.get() < 0) return errno;
   int err = WriteAll(fd.get(), bytes, 0);
+  // The file keeps the permissions it had (a private file stays private).
+  if (err == 0 && target.exists && ::fchmod(fd.get(), static_cast<mode_t>(target.mode)) != 0) err = errno;
   if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
   if (!fd.Close() && err == 0) err = errno;
   if (err == 0) {
     SyncFolder(folder);
-    if (::rename(temp.c_str(), target.c_str()) != 0) err = errno;
+    if (::rename(temp.c_str(), target.file.c_str()) != 0) err = errno;
   }
   if (err != 0) {
     ::unlink(temp.c_str());
@@ -388,12 +448,13 @@ int SaveThroughTemporary(const fs::path& target, const std::string& bytes) {
 
 // Over the existing file's own bytes, for a folder that takes no new entry. The file is cut to
 // its new length only after the new bytes are in. Returns errno, 0 on success.
-int SaveInPlace(const fs::path& target, const std::string& bytes) {
-  Descriptor fd(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+int SaveInPlace(const SaveTarget& target, const std::string& bytes) {
+  if (!target.exists) return ENOENT;
+  Descriptor fd(::open(target.file.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
   if (fd.get() < 0) return errno;
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) return errno;
-  if (!S_ISREG(st.st_mode)) return EINVAL;
+  if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) return EINVAL;  // something else took its place
   int err = WriteAll(fd.get(), bytes, 0);
   if (err == 0 && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0) err = errno;
   if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
@@ -402,7 +463,8 @@ int SaveInPlace(const fs::path& target, const std::string& bytes) {
 }
 #endif
 
-std::string Reason(int err) {
+std::string Reason(int err, const fs::path& file) {
+  const std::string folder = file.has_parent_path() ? file.parent_path().string() : std::string(".");
   switch (err) {
     case EACCES:
     case EPERM: return "accesso negato";
@@ -411,7 +473,10 @@ std::string Reason(int err) {
     case EDQUOT:
 #endif
     case ENOSPC: return "il disco è pieno";
-    case ENOENT: return "la cartella non esiste";
+    case ENOENT:
+      // A folder that may not be entered hides what is in it: that is no missing folder.
+      return AccessOf(folder) == PathAccess::Denied ? "accesso negato alla cartella " + folder
+                                                     : "la cartella " + folder + " non esiste";
     case ENOTDIR: return "una parte del percorso non è una cartella";
     case EISDIR: return "al posto del file c'è una cartella";
     case EINVAL: return "non è un file normale";
@@ -424,8 +489,15 @@ std::string Reason(int err) {
 }  // namespace
 
 bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines, std::string* reason) {
+  const auto fail = [reason](std::string why) {
+    if (reason != nullptr) *reason = std::move(why);
+    return false;
+  };
+  if (path.empty()) return fail("questo utente non ha una cartella personale");
   const std::string bytes = Encoded(lines);
-  const fs::path target = FinalTarget(path);
+  const SaveTarget target = TargetOf(path);
+  if (!target.refusal.empty()) return fail(target.refusal);  // nothing is touched
+  if (target.err != 0) return fail(Reason(target.err, target.file));
   int err = SaveThroughTemporary(target, bytes);
   if (err == EACCES || err == EPERM) {
     // The folder is closed to new entries; the file may still be open to writing.
@@ -434,8 +506,7 @@ bool WriteLinesAtomically(const std::string& path, const std::vector<std::string
     if (inPlace != ENOENT) err = inPlace;
   }
   if (err == 0) return true;
-  if (reason != nullptr) *reason = Reason(err);
-  return false;
+  return fail(Reason(err, target.file));
 }
 
 }  // namespace platform

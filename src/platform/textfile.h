@@ -53,10 +53,13 @@ bool WriteLines(const std::string& path, const std::vector<std::string>& lines);
 
 // Saves the lines over `path` so that a failure or a power cut leaves either the old file or
 // the new one, whole: they go to a temporary file beside the file (a stale one is replaced),
-// which is flushed and renamed over it, the folder flushed before and after. A symbolic link
-// is written through to the file it names. When the folder refuses the temporary file or the
-// rename but the file itself is writable, the file is rewritten in place instead. Returns
-// false when nothing could be saved; `reason` then says why, in Italian.
+// which is flushed and renamed over it, the folder flushed before and after; the file keeps its
+// permissions. Only a plain file of the user who runs the program is replaced, or a new one
+// made where nothing stands: a symbolic link is written through when the file it ends at is
+// such a file, and anything else (a device, a pipe, another user's file, a link to nothing) is
+// left untouched. When the folder refuses the temporary file or the rename but the file itself
+// is writable, the file is rewritten in place instead. Returns false when nothing could be
+// saved; `reason` then says why, in Italian (an empty path: the user has no folder of their own).
 bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines,
                           std::string* reason = nullptr);
 

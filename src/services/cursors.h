@@ -4,5 +4,5 @@
 #include <QCursor>
 
 namespace Cursori {
-QCursor Puntatore();
+const QCursor& Puntatore();
 }

@@ -16,17 +16,21 @@ namespace {
 
 constexpr std::array<std::int16_t, 6> kDimensioni = {0, 48, 36, 24, 20, 16};
 
-// A size field: a decimal whole number (sign allowed) that is a usable point size.
-bool LeggiDimensione(const std::string& field, std::int16_t& out) {
-  int value = 0;
+// What a size field gives: a usable point size, a whole number of the signed 16-bit range that
+// is no usable size (zero or below), or nothing a size can be read from.
+enum class Dimensione { Usabile, Inusabile, Illeggibile };
+
+Dimensione LeggiDimensione(const std::string& field, std::int16_t& out) {
+  long long value = 0;
   const char* first = field.data();
   const char* last = field.data() + field.size();
   if (first != last && *first == '+') ++first;
   auto [ptr, ec] = std::from_chars(first, last, value);
-  if (ec != std::errc() || ptr != last || first == last) return false;
-  if (value < 1 || value > 32767) return false;
+  if (ec != std::errc() || ptr != last || first == last) return Dimensione::Illeggibile;
+  if (value < -32768 || value > 32767) return Dimensione::Illeggibile;
+  if (value < 1) return Dimensione::Inusabile;
   out = static_cast<std::int16_t>(value);
-  return true;
+  return Dimensione::Usabile;
 }
 
 // A number line: one blank before (the minus sign takes its place) and one after.
@@ -124,9 +128,13 @@ void LeggiImpostazioni() {
   letto.SuoniAttivati = !fields[0].empty() && fields[0][0] == 'T';
   for (int i = 1; i <= 5; ++i) {
     letto.NomeFont[i] = fields[2 * i - 1];
-    if (!LeggiDimensione(fields[2 * i], letto.DimensioneFont[i])) {
-      ImpostazioniPredefinite();
-      return;
+    switch (LeggiDimensione(fields[2 * i], letto.DimensioneFont[i])) {
+      case Dimensione::Usabile: break;
+      case Dimensione::Inusabile:
+        // A size of 0 or below costs that one font its size, not the whole record.
+        letto.DimensioneFont[i] = kDimensioni[static_cast<size_t>(i)];
+        break;
+      case Dimensione::Illeggibile: ImpostazioniPredefinite(); return;
     }
   }
   Impostazioni = letto;
@@ -150,7 +158,8 @@ bool SalvaImpostazioni(std::string* motivo) {
     return true;
   }
   if (motivo != nullptr) {
-    *motivo = "Non è stato possibile salvare le impostazioni nel file " + path + ": " + perche + ".";
+    const std::string file = path.empty() ? std::string("fosku.INI") : path;
+    *motivo = "Non è stato possibile salvare le impostazioni nel file " + file + ": " + perche + ".";
   }
   return false;
 }

@@ -27,13 +27,15 @@ constexpr const char* kLeggimi = "C:\\ImpostazioniProgrammiOlmea\\leggimi.txt";
 
 void ImpostazioniPredefinite();
 // Fills the record from FileIni; any failure (missing file, anything but a plain file, a file
-// larger than any settings file, fewer than eleven fields, a size that is not a whole number
-// from 1 to 32,767) gives all defaults.
+// larger than any settings file, fewer than eleven fields, a size that is not a whole number of
+// the signed 16-bit range) gives all defaults. A size of 0 or below gives that one font its
+// default size; the rest stays as read.
 void LeggiImpostazioni();
 // Writes the eleven lines through a temporary file renamed over the old one (a symbolic link is
-// written through to its file; a folder that takes no new file gets the file rewritten in
-// place). Returns false when the file could not be written; `motivo` then names the file and
-// the reason, in Italian.
+// written through only to a plain file of the user's own; a folder that takes no new file gets
+// the file rewritten in place). Returns false when the file could not be written, or when the
+// user has no folder of their own to keep it in; `motivo` then names the file and the reason,
+// in Italian.
 bool SalvaImpostazioni(std::string* motivo = nullptr);
 // Creates the outer and the program settings folder where missing, rewriting the read-me at
 // each creation; a read-me left empty or cut short is written again. Failures are ignored:

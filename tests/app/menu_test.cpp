@@ -309,11 +309,33 @@ TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
       if (a->text() == QStringLiteral("Torna al &menù") || a->text() == QStringLiteral("&Esci")) torna = a;
     }
     ASSERT_NE(torna, nullptr);
+    // Unloaded while the window shows, the menu keeps no display: no native window and no
+    // picture of itself (a screen-sized image once it covered the screen).
+    EXPECT_EQ(Menu().windowHandle(), nullptr);
+    EXPECT_EQ(Menu().backingStore(), nullptr);
     torna->trigger();
     EXPECT_TRUE(Menu().IsLoaded());
     EXPECT_FALSE(finestra->IsLoaded());
     EXPECT_EQ(platform::Form::LoadedCount(), 1);
   }
+  // After a visit to every window, none of them holds a display: the program holds what it
+  // held after the first.
+  for (platform::Form* f : aperte) {
+    EXPECT_EQ(f->windowHandle(), nullptr) << f->windowTitle().toStdString();
+    EXPECT_EQ(f->backingStore(), nullptr) << f->windowTitle().toStdString();
+  }
+  // The next-item arrow is one picture for every visit, not a new one each time.
+  auto avanti = [&] {
+    QTest::mouseClick(Menu().Command1[0], Qt::LeftButton);
+    auto* w = dynamic_cast<ExerciseWindow*>(platform::Form::LoadedForms().front());
+    EXPECT_NE(w, nullptr);
+    if (w == nullptr) return qint64{0};
+    const qint64 key = w->BottoneAvanti->icon().cacheKey();
+    w->mnuEsci->trigger();
+    return key;
+  };
+  const qint64 prima = avanti();
+  EXPECT_EQ(avanti(), prima);
   EXPECT_TRUE(messaggi.isEmpty()) << messaggi.join(" | ").toStdString();
   platform::SetMsgBoxHandler({});
 }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -231,6 +235,7 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
     std::function<void()> prima;  // what the documents folder looks like before the print
     bool salvato;
     int pagine;
+    rlim_t spazio = RLIM_INFINITY;  // the room the disk has left for the file
   };
   const Caso casi[] = {
       {"folder missing, one page", 3, [&] { QDir(documenti).removeRecursively(); }, true, 1},
@@ -241,6 +246,8 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
          testsupport::TempDir::WriteTo(documenti.toStdString(), "not a folder");
        },
        false, 0},
+      // A nearly full disk cuts the file at 4 KiB: no reader opens that, so it is no print.
+      {"the disk fills up", 60, [&] { QFile::remove(documenti); }, false, 0, 4096},
   };
   QStringList scritti;
   for (const Caso& c : casi) {
@@ -254,7 +261,16 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
       boxes << QStringLiteral("%1 %2").arg(code).arg(t);
       return platform::vbYes;
     });
+    // A file-size limit stands for the full disk: writes past it fail as on a full disk.
+    rlimit limite{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
+    const rlimit prima = limite;
+    const auto segnale = std::signal(SIGXFSZ, SIG_IGN);
+    limite.rlim_cur = c.spazio;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
     Stampa::ComandoStampa(&finestra, g);
+    setrlimit(RLIMIT_FSIZE, &prima);
+    std::signal(SIGXFSZ, segnale);
     ASSERT_EQ(boxes.size(), 2);
     EXPECT_EQ(boxes[0], "36 Avvio la stampa?");
     const QStringList files = QDir(documenti).entryList({"*.pdf"}, QDir::Files, QDir::Name);

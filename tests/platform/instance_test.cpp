@@ -149,3 +149,47 @@ TEST(InstanceLock, OneCopyRunsWhateverStandsInThePlaceOfTheLock) {
     }
   }
 }
+
+TEST(InstanceLock, ARuntimeFolderThatComesOrGoesBetweenTwoStartsLetsNoSecondCopyIn) {
+  struct Case {
+    const char* name;
+    bool thereAtFirst;  // the runtime folder exists when the first copy starts
+  };
+  for (const Case& c : {Case{"the folder appears after the first start", false},
+                        Case{"the folder goes after the first start", true}}) {
+    SCOPED_TRACE(c.name);
+    const KeepVariable keepRuntime("XDG_RUNTIME_DIR");
+    testsupport::TempHome home;
+    testsupport::TempDir base;
+    const std::string runtime = base.path() + "/run";
+    if (c.thereAtFirst) fs::create_directory(runtime);
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    Holder first;
+    EXPECT_TRUE(first.took());
+    // Between the two starts the folder changes (the toolkit makes a missing one at start-up).
+    if (c.thereAtFirst) {
+      fs::remove_all(runtime);
+    } else {
+      fs::create_directory(runtime);
+    }
+    Holder second;
+    EXPECT_FALSE(second.took());
+    EXPECT_FALSE(platform::TakeInstanceLock(kName));
+    platform::ReleaseInstanceLock();
+    first.Release();
+    EXPECT_TRUE(platform::TakeInstanceLock(kName));
+    platform::ReleaseInstanceLock();
+  }
+}
+
+TEST(InstanceLock, WithoutARuntimeFolderNothingIsMadeInTheTemporaryFolder) {
+  const KeepVariable keepRuntime("XDG_RUNTIME_DIR"), keepTemp("TMPDIR");
+  testsupport::TempHome home;
+  testsupport::TempDir temp;
+  unsetenv("XDG_RUNTIME_DIR");
+  setenv("TMPDIR", temp.path().c_str(), 1);
+  Holder first;
+  EXPECT_TRUE(first.took());
+  EXPECT_FALSE(platform::TakeInstanceLock(kName));  // they meet in the user's own folder
+  EXPECT_TRUE(fs::is_empty(temp.path()));
+}

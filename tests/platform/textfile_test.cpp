@@ -170,16 +170,22 @@ TEST(TextFiles, SavingThroughLinksAndOverStaleTemporaries) {
   EXPECT_FALSE(fs::exists(real + ".tmp"));
   EXPECT_FALSE(fs::exists(dir.path() + "/links/chain.tmp"));
 
-  // A link whose file is missing: the file is made where the link points.
+  // A link to nothing, and links that go round, name no file of the user's: nothing is made
+  // and every link stays as it was.
   fs::create_symlink("nuovo.txt", dir.path() + "/real/dangling");
-  ASSERT_TRUE(platform::WriteLinesAtomically(dir.path() + "/real/dangling", {"x"}));
-  EXPECT_EQ(platform::ReadFileBytes(dir.path() + "/real/nuovo.txt").value(), "x\r\n");
-
-  // Links that go round name no file: the file takes the place of one of them.
   fs::create_symlink("b", dir.path() + "/a");
   fs::create_symlink("a", dir.path() + "/b");
-  ASSERT_TRUE(platform::WriteLinesAtomically(dir.path() + "/a", {"x"}));
-  EXPECT_EQ(platform::ReadFileBytes(dir.path() + "/a").value(), "x\r\n");
+  const struct {
+    const char* link;
+    const char* reason;
+  } refused[] = {{"/real/dangling", "che non esiste"}, {"/a", "girano in tondo"}};
+  for (const auto& r : refused) {
+    std::string reason;
+    EXPECT_FALSE(platform::WriteLinesAtomically(dir.path() + r.link, {"x"}, &reason)) << r.link;
+    EXPECT_NE(reason.find(r.reason), std::string::npos) << reason;
+    EXPECT_TRUE(fs::is_symlink(dir.path() + r.link)) << r.link;
+  }
+  EXPECT_FALSE(fs::exists(fs::symlink_status(dir.path() + "/real/nuovo.txt")));
 }
 
 TEST(TextFiles, AReadOnlyFolderGetsItsFileRewrittenInPlace) {

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -78,6 +83,7 @@ TEST_F(SettingsTest, ReadingFilesOfEveryShape) {
     std::string bytes;
     bool defaults;  // every field takes its default
     bool sound;     // otherwise: the sound flag read
+    int size1 = 30; // and font 1's size
   };
   const std::vector<Case> cases = {
       {"True", "True\r\n" + fonts, false, true},
@@ -90,6 +96,11 @@ TEST_F(SettingsTest, ReadingFilesOfEveryShape) {
       {"truncated to five lines", "False\r\nVerdana\r\n 30 \r\nArial\r\n 36 \r\n", true, true},
       {"size too large for 16 bits", "False\r\nVerdana\r\n 40000 \r\n" + fonts.substr(15), true, true},
       {"size that is not a number", "False\r\nVerdana\r\n grande \r\n" + fonts.substr(15), true, true},
+      // No usable size, yet a 16-bit number: only that font takes its default size.
+      {"size 0", "False\r\nVerdana\r\n 0 \r\n" + fonts.substr(15), false, false, 48},
+      {"negative size", "False\r\nVerdana\r\n-12 \r\n" + fonts.substr(15), false, false, 48},
+      {"smallest 16-bit size", "False\r\nVerdana\r\n-32768 \r\n" + fonts.substr(15), false, false, 48},
+      {"size too small for 16 bits", "False\r\nVerdana\r\n-32769 \r\n" + fonts.substr(15), true, true},
       {"empty file", "", true, true},
   };
   for (const auto& c : cases) {
@@ -101,7 +112,8 @@ TEST_F(SettingsTest, ReadingFilesOfEveryShape) {
     } else {
       EXPECT_EQ(Impostazioni.SuoniAttivati, c.sound) << c.name;
       EXPECT_EQ(Impostazioni.NomeFont[1], "Verdana") << c.name;
-      EXPECT_EQ(Impostazioni.DimensioneFont[1], 30) << c.name;
+      EXPECT_EQ(Impostazioni.DimensioneFont[1], c.size1) << c.name;
+      EXPECT_EQ(Impostazioni.DimensioneFont[2], 36) << c.name;
       EXPECT_EQ(Impostazioni.DimensioneFont[5], 16) << c.name;
     }
   }
@@ -124,10 +136,53 @@ TEST_F(SettingsTest, FailedSaveLosesNothing) {
   EXPECT_EQ(platform::ReadFileBytes(IniPath()).value(), before);
 }
 
-TEST_F(SettingsTest, SaveIntoAMissingFolderFailsCleanly) {
-  ImpostazioniPredefinite();
-  EXPECT_FALSE(SalvaImpostazioni());
-  EXPECT_FALSE(std::filesystem::exists(IniPath()));
+TEST_F(SettingsTest, ASaveTellsAMissingFolderFromOneThatCannotBeEntered) {
+  const std::string outer = home_.config() + "/ImpostazioniProgrammiOlmea";
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+    const char* why;
+  };
+  const std::vector<Case> cases = {
+      {"no settings folder", [] {}, "non esiste"},
+      {"a settings folder that may not be entered",
+       [&] {
+         fs::create_directories(outer + "/Fosku");
+         fs::permissions(outer + "/Fosku", fs::perms::none);
+       },
+       "accesso negato"},
+      {"an outer folder that may be listed but not entered",
+       [&] {
+         fs::create_directories(outer + "/Fosku");
+         fs::permissions(outer, fs::perms::owner_read);
+       },
+       "accesso negato"},
+      // Its name in another letter case could be found only by listing the folder around it.
+      {"a folder that may be entered but not listed, around one in lower case",
+       [&] {
+         fs::create_directories(outer + "/fosku");
+         fs::permissions(outer, fs::perms::owner_exec);
+       },
+       "accesso negato alla cartella"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::create_directories(home_.config());
+    c.make();
+    ImpostazioniPredefinite();
+    const int code = testsupport::RunAsPlainUser({home_.config()}, [&] {
+      std::string motivo;
+      if (SalvaImpostazioni(&motivo)) return 1;
+      return motivo.find(c.why) != std::string::npos ? 0 : 2;
+    });
+    EXPECT_EQ(code, 0);
+    std::error_code ec;  // the first case made neither folder
+    fs::permissions(outer, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::permissions(outer + "/Fosku", fs::perms::owner_all, fs::perm_options::add, ec);
+    EXPECT_FALSE(fs::exists(IniPath()));
+    EXPECT_FALSE(fs::exists(outer + "/fosku/fosku.INI"));
+    fs::remove_all(outer);
+  }
 }
 
 TEST_F(SettingsTest, FoldersAndReadMe) {
@@ -264,16 +319,137 @@ TEST_F(SettingsTest, AReadOnlyFolderKeepsTheChangeInTheFile) {
   fs::permissions(folder, fs::perms::owner_all);
 }
 
-TEST_F(SettingsTest, ALinkedSettingsFileIsWrittenThrough) {
-  testsupport::TempDir elsewhere;
-  const std::string target = elsewhere.Write("mie impostazioni/fosku.INI", kDefaultFile);
-  fs::create_directories(home_.config() + "/ImpostazioniProgrammiOlmea/Fosku");
-  fs::create_symlink(target, IniPath());
-  LeggiImpostazioni();
-  Impostazioni.SuoniAttivati = false;
-  ASSERT_TRUE(SalvaImpostazioni());
-  EXPECT_TRUE(fs::is_symlink(IniPath()));
-  EXPECT_EQ(platform::ReadLines(target).value().at(0), "False");
+TEST_F(SettingsTest, ALinkIsWrittenThroughOnlyToAPlainFileOfTheUsersOwn) {
+  const bool root = geteuid() == 0;
+  struct Case {
+    const char* name;
+    // Makes what the link leads to, in a folder of its own; returns that path.
+    std::function<std::string(const testsupport::TempDir& elsewhere)> make;
+    bool asPlainUser;  // the save runs as a user who does not own the target
+    const char* why;   // nullptr: saved through the link
+  };
+  const std::vector<Case> cases = {
+      {"the user's own private file",
+       [](const auto& e) {
+         const std::string f = e.Write("mie impostazioni/fosku.INI", kDefaultFile);
+         fs::permissions(f, fs::perms::owner_read | fs::perms::owner_write);
+         return f;
+       },
+       false, nullptr},
+      {"a named pipe",
+       [](const auto& e) {
+         const std::string f = e.path() + "/tubo";
+         EXPECT_EQ(mkfifo(f.c_str(), 0600), 0);
+         return f;
+       },
+       false, "non è un file normale"},
+      // A device node of our own where we may make one, else the machine's own zero device,
+      // which an unprivileged save could never replace anyway.
+      {"a device",
+       [root](const auto& e) {
+         if (!root) return std::string("/dev/zero");
+         const std::string f = e.path() + "/zero";
+         EXPECT_EQ(mknod(f.c_str(), S_IFCHR | 0666, makedev(1, 5)), 0);
+         return f;
+       },
+       false, "non è un file normale"},
+      {"another user's private file",
+       [root](const auto& e) {
+         if (!root) return std::string("/etc/passwd");
+         const std::string f = e.Write("altrui/fosku.INI", kDefaultFile);
+         fs::permissions(f, fs::perms::owner_read | fs::perms::owner_write);
+         return f;
+       },
+       true, "è un file di un altro utente"},
+      {"nothing", [](const auto& e) { return e.path() + "/sparito.INI"; }, false, "che non esiste"},
+  };
+  const std::string folder = home_.config() + "/ImpostazioniProgrammiOlmea/Fosku";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testsupport::TempDir elsewhere;
+    const std::string target = c.make(elsewhere);
+    struct stat before {};
+    const bool existed = lstat(target.c_str(), &before) == 0;
+    const auto bytes = platform::ReadFileBytes(target, 1 << 20);
+    fs::create_directories(folder);
+    fs::remove(IniPath());
+    fs::create_symlink(target, IniPath());
+    ImpostazioniPredefinite();
+    Impostazioni.SuoniAttivati = false;  // "Suoni attivati" unticked, then "Esci"
+    std::string motivo;
+    if (c.asPlainUser) {
+      // The user's own settings folder, someone else's file.
+      const int code = testsupport::RunAsPlainUser({home_.config()}, [&] {
+        std::string m;
+        if (SalvaImpostazioni(&m)) return 0;
+        return m.find(IniPath()) != std::string::npos && m.find(target) != std::string::npos &&
+                       m.find(c.why) != std::string::npos
+                   ? 1
+                   : 2;
+      });
+      EXPECT_EQ(code, 1);
+    } else if (c.why == nullptr) {
+      EXPECT_TRUE(SalvaImpostazioni(&motivo)) << motivo;
+    } else {
+      EXPECT_FALSE(SalvaImpostazioni(&motivo));
+      // The message names the settings file, where its link leads, and why nothing was saved.
+      EXPECT_NE(motivo.find(IniPath()), std::string::npos) << motivo;
+      EXPECT_NE(motivo.find(target), std::string::npos) << motivo;
+      EXPECT_NE(motivo.find(c.why), std::string::npos) << motivo;
+    }
+    EXPECT_TRUE(fs::is_symlink(IniPath()));
+    EXPECT_FALSE(fs::exists(IniPath() + ".tmp"));
+    struct stat after {};
+    EXPECT_EQ(lstat(target.c_str(), &after) == 0, existed);
+    if (!existed) continue;
+    // Whatever the link leads to keeps its kind, owner and permissions.
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_rdev, before.st_rdev);
+    if (c.why == nullptr) {
+      EXPECT_EQ(platform::ReadLines(target).value().at(0), "False");
+    } else if (S_ISREG(after.st_mode)) {
+      EXPECT_EQ(platform::ReadFileBytes(target, 1 << 20), bytes);
+    }
+  }
+}
+
+TEST_F(SettingsTest, WithoutHomeNothingGoesToAFolderOfOtherUsers) {
+  // Started with neither HOME nor XDG_CONFIG_HOME (TempHome puts them back).
+  unsetenv("HOME");
+  unsetenv("XDG_CONFIG_HOME");
+  constexpr unsigned kUnknown = 54321;  // a user the password database does not know
+  ASSERT_EQ(getpwuid(kUnknown), nullptr);
+  testsupport::TempDir cwd;
+  struct Case {
+    const char* name;
+    unsigned uid;
+  };
+  for (const Case& c : {Case{"a user of the password database", testsupport::kNobody}, Case{"an unknown user", kUnknown}}) {
+    SCOPED_TRACE(c.name);
+    const int code = testsupport::RunAsPlainUser(
+        {cwd.path()},
+        [&] {
+          if (chdir(cwd.path().c_str()) != 0) return 10;
+          const passwd* entry = getpwuid(geteuid());
+          const std::string expected = entry != nullptr ? std::string(entry->pw_dir) + "/.config" : "";
+          if (platform::DriveC() != expected) return 11;
+          PreparaCartelle();
+          LeggiImpostazioni();
+          std::string motivo;
+          if (SalvaImpostazioni(&motivo)) return 12;  // neither home can take a file
+          if (motivo.find("fosku.INI") == std::string::npos) return 13;
+          if (entry == nullptr && motivo.find("non ha una cartella personale") == std::string::npos) return 14;
+          if (entry != nullptr && motivo.find(expected) == std::string::npos) return 15;
+          // Nothing was made where the program runs either.
+          return fs::is_empty(cwd.path()) ? 0 : 16;
+        },
+        c.uid);
+    EXPECT_EQ(code, 0);
+  }
+  // The folder every user can write got nothing.
+  EXPECT_FALSE(fs::exists(fs::temp_directory_path() / "ImpostazioniProgrammiOlmea"));
+  EXPECT_FALSE(fs::exists(fs::temp_directory_path() / ".fosku.lock"));
 }
 
 TEST_F(SettingsTest, AStaleTemporaryIsReplaced) {

@@ -118,24 +118,23 @@ Fifo::~Fifo() {
   if (made_) unlink(path_.c_str());
 }
 
-int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int()>& body) {
-  constexpr uid_t kNobody = 65534;
+int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int()>& body, unsigned uid) {
   const bool root = geteuid() == 0;
   if (root) {
     for (const auto& path : own) {
-      if (lchown(path.c_str(), kNobody, kNobody) != 0) return -1;
+      if (lchown(path.c_str(), uid, kNobody) != 0) return -1;
       std::error_code ec;
       if (!fs::is_directory(fs::symlink_status(path, ec))) continue;
       for (auto it = fs::recursive_directory_iterator(path, ec); !ec && it != fs::recursive_directory_iterator();
            it.increment(ec)) {
-        if (lchown(it->path().c_str(), kNobody, kNobody) != 0) return -1;
+        if (lchown(it->path().c_str(), uid, kNobody) != 0) return -1;
       }
     }
   }
   const pid_t child = fork();
   if (child < 0) return -1;
   if (child == 0) {
-    if (root && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(125);
+    if (root && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(uid) != 0)) _exit(125);
     _exit(body());
   }
   int status = 0;

@@ -84,8 +84,10 @@ class Fifo {
 
 // Runs `body` in a child process that has no power over files that are not its own: as root,
 // the child becomes the unprivileged user "nobody" and `own` (with everything below) is handed
-// to that user first, so a read-only folder is read-only for it too. Returns the child's exit
-// code (`body`'s result), or -1 when the child could not run.
-int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int()>& body);
+// to that user first, so a read-only folder is read-only for it too. `uid` names another
+// unprivileged user (one the password database may not know). Returns the child's exit code
+// (`body`'s result), or -1 when the child could not run.
+constexpr unsigned kNobody = 65534;
+int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int()>& body, unsigned uid = kNobody);
 
 }  // namespace testsupport

@@ -24,7 +24,8 @@ StatoFileDati EsaminaFileDati(const std::string& percorso) {
 #endif
     return StatoFileDati::Illeggibile;
   }
-  if (bytes->find_first_not_of(" \t\r\n") == std::string::npos) return StatoFileDati::Vuoto;
+  // A byte-order mark alone, as some editors save an empty file, is empty too.
+  if (platform::DecodeText(*bytes).find_first_not_of(" \t\r\n") == std::string::npos) return StatoFileDati::Vuoto;
   return StatoFileDati::SenzaRigheUtili;
 }
 

@@ -89,6 +89,33 @@ std::optional<char> ByteOf(char32_t cp) {
   return std::nullopt;
 }
 
+// The length of the well-formed UTF-8 sequence that starts at i; 0 when none does (a stray
+// continuation byte, a sequence cut short, an overlong form, a surrogate, past U+10FFFF).
+size_t Utf8Length(std::string_view s, size_t i) {
+  const auto b0 = static_cast<unsigned char>(s[i]);
+  size_t n = 0;
+  if (b0 < 0x80) return 1;
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    n = 2;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    n = 3;
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    n = 4;
+  } else {
+    return 0;
+  }
+  if (n > s.size() - i) return 0;
+  char32_t cp = b0 & (0x7F >> n);
+  for (size_t k = 1; k < n; ++k) {
+    const auto b = static_cast<unsigned char>(s[i + k]);
+    if ((b & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  if (n == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) return 0;
+  if (n == 4 && (cp < 0x10000 || cp > 0x10FFFF)) return 0;
+  return n;
+}
+
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 // Skips one line end (CR LF, CR or LF) at position i, if there is one.
@@ -124,6 +151,33 @@ std::string EncodeCp1252(std::string_view utf8) {
     out += ByteOf(NextCodePoint(utf8, i)).value_or('?');
   }
   return out;
+}
+
+std::string DecodeText(std::string_view bytes) {
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  if (bytes.substr(0, kBom.size()) == kBom) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (size_t i = kBom.size(); i < bytes.size();) {
+      const size_t n = Utf8Length(bytes, i);
+      if (n == 0) {
+        AppendUtf8(out, 0xFFFD);
+        ++i;
+      } else {
+        out.append(bytes.substr(i, n));
+        i += n;
+      }
+    }
+    return out;
+  }
+  bool beyondAscii = false;
+  for (size_t i = 0; i < bytes.size();) {
+    const size_t n = Utf8Length(bytes, i);
+    if (n == 0) return DecodeCp1252(bytes);
+    beyondAscii = beyondAscii || n > 1;
+    i += n;
+  }
+  return beyondAscii ? std::string(bytes) : DecodeCp1252(bytes);
 }
 
 bool FitsCp1252(std::string_view utf8) {
@@ -182,25 +236,31 @@ std::vector<std::string> SplitLines(std::string_view t) {
 
 namespace {
 
-// The bytes without the lines longer than `maxLine`, each dropped with its line end.
-std::string DropLongLines(std::string_view t, size_t maxLine) {
+// A data file's text as its readers take it: decoded, each line without the blanks and tabs at
+// its end, the lines longer than `maxLine` characters (0: no bound) left out, each line kept
+// ended by LF.
+std::optional<std::string> ReadDataText(const std::string& path, ReadBounds bounds) {
+  const auto bytes = ReadFileBytes(path, bounds.maxBytes);
+  if (!bytes) return std::nullopt;
+  const std::string text = DecodeText(*bytes);
   std::string kept;
-  kept.reserve(t.size());
+  kept.reserve(text.size());
   size_t i = 0;
-  while (i < t.size()) {
+  while (i < text.size()) {
     const size_t start = i;
-    while (i < t.size() && !IsLineEnd(t[i])) ++i;
-    const size_t length = i - start;
-    SkipLineEnd(t, i);
-    if (length <= maxLine) kept.append(t.substr(start, i - start));
+    while (i < text.size() && !IsLineEnd(text[i])) ++i;
+    size_t end = i;
+    while (end > start && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    SkipLineEnd(text, i);
+    const std::string_view line = std::string_view(text).substr(start, end - start);
+    // Characters, not bytes: a UTF-8 continuation byte adds none.
+    const auto characters = static_cast<size_t>(std::count_if(
+        line.begin(), line.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    if (bounds.maxLine > 0 && characters > bounds.maxLine) continue;
+    kept.append(line);
+    kept += '\n';
   }
   return kept;
-}
-
-std::optional<std::string> ReadBounded(const std::string& path, ReadBounds bounds) {
-  auto bytes = ReadFileBytes(path, bounds.maxBytes);
-  if (bytes && bounds.maxLine > 0) *bytes = DropLongLines(*bytes, bounds.maxLine);
-  return bytes;
 }
 
 #ifndef _WIN32
@@ -272,15 +332,15 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
 #endif
 
 std::optional<std::vector<std::string>> ReadFields(const std::string& path, ReadBounds bounds) {
-  auto bytes = ReadBounded(path, bounds);
-  if (!bytes) return std::nullopt;
-  return SplitFields(DecodeCp1252(*bytes));
+  const auto text = ReadDataText(path, bounds);
+  if (!text) return std::nullopt;
+  return SplitFields(*text);
 }
 
 std::optional<std::vector<std::string>> ReadLines(const std::string& path, ReadBounds bounds) {
-  auto bytes = ReadBounded(path, bounds);
-  if (!bytes) return std::nullopt;
-  return SplitLines(DecodeCp1252(*bytes));
+  const auto text = ReadDataText(path, bounds);
+  if (!text) return std::nullopt;
+  return SplitLines(*text);
 }
 
 bool WriteLines(const std::string& path, const std::vector<std::string>& lines) {

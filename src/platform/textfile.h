@@ -1,5 +1,6 @@
-// Sequential text files as the program's data and settings files are written:
-// single-byte Windows-1252 text with CR LF line ends. In memory every string is UTF-8.
+// Sequential text files as the program's data and settings files are written: single-byte
+// Windows-1252 text with CR LF line ends. A data file a teacher saved in UTF-8 reads as well.
+// In memory every string is UTF-8.
 #pragma once
 
 #include <cstddef>
@@ -17,6 +18,11 @@ std::string DecodeCp1252(std::string_view bytes);
 std::string EncodeCp1252(std::string_view utf8);
 // True when every character of the UTF-8 text has a byte in Windows-1252.
 bool FitsCp1252(std::string_view utf8);
+// A data file's bytes to UTF-8. A file that begins with the UTF-8 byte-order mark is UTF-8 (the
+// mark left out, a malformed byte U+FFFD); so is a file that is well-formed UTF-8 and holds a
+// character beyond ASCII. Any other file is Windows-1252: accented letters in Windows-1252 are
+// never well-formed UTF-8 but in contrived cases ("Ã¨" alone reads as "è").
+std::string DecodeText(std::string_view bytes);
 
 // Splits decoded text into items the way a sequential "read field" does: an item ends at a
 // comma or at the end of its line; blanks and tabs before it are skipped; an item that begins
@@ -43,6 +49,9 @@ inline constexpr ReadBounds kSettingsFile{std::size_t{64} << 10, 0};
 
 // Whole-file readers. std::nullopt when the path is not a plain file (a folder, a pipe, a
 // device), cannot be opened, or holds more than the bound; reading never waits on a pipe.
+// ReadFields and ReadLines read data files: decoded by DecodeText, each line without the blanks
+// and tabs at its end, then parted into fields or lines. (The settings file is Windows-1252
+// only: its reader decodes ReadFileBytes itself.)
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes = kDataFile.maxBytes);
 std::optional<std::vector<std::string>> ReadFields(const std::string& path, ReadBounds bounds = kDataFile);
 std::optional<std::vector<std::string>> ReadLines(const std::string& path, ReadBounds bounds = kDataFile);

@@ -84,11 +84,13 @@ TEST_F(MenuTest, EsciWritesTheSettingsAndTheCloseBoxDoesNot) {
   EXPECT_FALSE(Menu().Check1->isChecked());  // the switch as the record holds it
   QTest::mouseClick(Menu().Command1[20], Qt::LeftButton);
   EXPECT_EQ(platform::Form::LoadedCount(), 0);
-  const auto lines = platform::ReadLines(Ini());
-  ASSERT_TRUE(lines.has_value());
-  ASSERT_EQ(lines->size(), 11u);
-  EXPECT_EQ((*lines)[0], "False");
-  EXPECT_EQ((*lines)[2], " 48 ");
+  const auto bytes = platform::ReadFileBytes(Ini());
+  ASSERT_TRUE(bytes.has_value());
+  // Line by line exactly as written (the data readers drop blanks at a line's end).
+  const auto lines = platform::SplitLines(*bytes);
+  ASSERT_EQ(lines.size(), 11u);
+  EXPECT_EQ(lines[0], "False");
+  EXPECT_EQ(lines[2], " 48 ");
 }
 
 TEST_F(MenuTest, EsciSaysSoWhenTheSettingsCannotBeSaved) {

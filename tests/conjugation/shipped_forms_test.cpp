@@ -83,3 +83,47 @@ TEST(ShippedForms, EachFormBelongsToOneVerbOnly) {
     }
   }
 }
+
+namespace {
+
+// Everyday verbs that are in no list but share a root with a listed verb of another
+// conjugation: an -ere or -ire root with "are" or "iare" after it, an -are root with "ere" or
+// "ire". Each is regular, so the engine builds its forms from the list file it would stand in.
+struct VerboComune {
+  const char* file;
+  const char* radice;
+};
+constexpr VerboComune kVerbiComuni[] = {
+    {"regolariare.txt", "premi"},       {"regolariare.txt", "marci"},  {"regolariare.txt", "marc"},
+    {"regolariare.txt", "spar"},        {"regolariare.txt", "sfior"},  {"regolariare.txt", "boll"},
+    {"regolariare.txt", "arross"},      {"regolariareausessere.txt", "impazz"},
+    {"regolariireisco.txt", "color"},   {"regolariireisco.txt", "atterr"},
+};
+
+}  // namespace
+
+// A pupil who names one of these verbs, or its conjugation, for a form on show would be right:
+// no form of theirs may be a form of a shipped verb.
+TEST(ShippedForms, NoFormIsAlsoAFormOfAnEverydayVerbOutsideTheLists) {
+  std::map<std::string, std::set<Origine>> spedite;
+  {
+    testsupport::TempProgramFolder folder(true);
+    spedite = FormeSpedite(true);
+  }
+  testsupport::TempProgramFolder comuni;
+  std::map<std::string, std::string> files;
+  for (const VerboComune& v : kVerbiComuni) files[v.file] += std::string(v.radice) + "\r\n";
+  for (const auto& [file, bytes] : files) comuni.Write("testiFosku/2/" + file, bytes);
+  const auto forme = FormeSpedite(true);
+  EXPECT_GT(forme.size(), 1000u);
+  for (const auto& [forma, origini] : forme) {
+    const auto trovata = spedite.find(forma);
+    if (trovata == spedite.end()) continue;
+    for (const Origine& comune : origini) {
+      for (const Origine& spedita : trovata->second) {
+        if (std::get<0>(comune) == std::get<0>(spedita)) continue;  // essere and avere, in both
+        ADD_FAILURE() << "«" << forma << "» is " << Descrivi(spedita) << " and " << Descrivi(comune);
+      }
+    }
+  }
+}

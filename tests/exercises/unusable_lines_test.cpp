@@ -252,9 +252,10 @@ TEST_F(UnusableLines, TheSentenceWithoutItsSubjectStartsWithACapital) {
   };
   const std::vector<Caso> casi = {
       {"[Io]#0#vado#1#a scuola.#0#", "Vado a scuola. ", "Io vado a scuola. ", 0},
-      {"[noi]#0#andiamo#1#", "Andiamo ", "noi andiamo ", 3},
+      {"[noi]#0#andiamo#1#", "Andiamo ", "Noi andiamo ", 3},
       {"domani#0#[voi]#0#partite#1#", "Domani partite ", "Domani voi partite ", 4},
-      {"[essi]#0#«dormono»#1#", "«dormono» ", "essi «dormono» ", 5},
+      {"[essi]#0#«dormono»#1#", "«dormono» ", "Essi «dormono» ", 5},
+      {"[NOI]#0#Andiamo#1#", "Andiamo ", "NOI Andiamo ", 3},
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.riga);

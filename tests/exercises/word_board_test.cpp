@@ -259,7 +259,7 @@ TEST_F(WordBoards, ARightPersonShowsTheSubject) {
   EXPECT_EQ(Module1::Esatti, 1);
   EXPECT_EQ(w.StatusBar1->PanelText(1), "Esatti 1");
   EXPECT_FALSE(w.Label3[0]->isHidden());
-  EXPECT_EQ(w.Label3[0]->text(), "noi ");
+  EXPECT_EQ(w.Label3[0]->text(), "Noi ");  // the sentence still begins with a capital
   EXPECT_EQ(platform::BackColor(w.Label3[0]), kVerdeChiaro);
   EXPECT_EQ(w.Label3[1]->x(), w.Label3[0]->x() + w.Label3[0]->width());  // the sentence moves over
   for (QPushButton* b : w.Command1) EXPECT_FALSE(b->isEnabled());

@@ -67,7 +67,8 @@ TEST(TextFiles, WriteCrLfAndReadBack) {
   const std::string path = dir.path() + "/f.txt";
   ASSERT_TRUE(platform::WriteLines(path, {"così", " 48 ", ""}));
   EXPECT_EQ(platform::ReadFileBytes(path).value(), "cos\xEC\r\n 48 \r\n\r\n");
-  EXPECT_EQ(platform::ReadLines(path).value(), (std::vector<std::string>{"così", " 48 ", ""}));
+  // A data line's blanks at its end are not part of it; those before it are.
+  EXPECT_EQ(platform::ReadLines(path).value(), (std::vector<std::string>{"così", " 48", ""}));
   EXPECT_EQ(platform::ReadFields(path).value(), (std::vector<std::string>{"così", "48", ""}));
   EXPECT_FALSE(platform::ReadFields(dir.path() + "/missing.txt").has_value());
   EXPECT_FALSE(platform::ReadFields(dir.path()).has_value());  // a folder is not a file
@@ -210,4 +211,46 @@ TEST(TextFiles, AReadOnlyFolderGetsItsFileRewrittenInPlace) {
   EXPECT_EQ(save(folder + "/missing.txt"), 1);
   EXPECT_FALSE(fs::exists(folder + "/missing.txt"));
   fs::permissions(folder, fs::perms::owner_all);
+}
+
+TEST(DataFiles, Utf8WithOrWithoutAMarkAndWindows1252ReadToTheSameText) {
+  testsupport::TempDir dir;
+  const std::vector<std::string> righe = {"Perché tu sei già partito?", "La città è bella, però piove."};
+  const std::string utf8 = righe[0] + "\n" + righe[1] + "\n";
+  const std::string cp1252 = platform::EncodeCp1252(righe[0]) + "\r\n" + platform::EncodeCp1252(righe[1]) + "\r\n";
+  for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8, cp1252}) {
+    EXPECT_EQ(platform::ReadLines(dir.Write("f.txt", bytes)).value(), righe) << bytes;
+  }
+}
+
+TEST(DataFiles, OnlyWellFormedUtf8BeyondAsciiIsTakenForUtf8) {
+  struct Case {
+    const char* name;
+    std::string bytes, text;
+  };
+  const std::vector<Case> cases = {
+      {"Windows-1252 accented letters", "citt\xE0 \xE8", "città è"},
+      {"Windows-1252 whose first letters look like UTF-8", "\xC3\xA8 \xE8", "Ã¨ è"},
+      {"a UTF-8 sequence cut short at the end", "citt\xC3", "cittÃ"},
+      {"a UTF-8 surrogate", "\xED\xA0\x80", "í\xC2\xA0€"},
+      {"UTF-8", "citt\xC3\xA0 \xE2\x82\xAC", "città €"},
+      {"only a byte-order mark", "\xEF\xBB\xBF", ""},
+      {"a mark and a malformed byte", "\xEF\xBB\xBF" "a\xE0" "b", "a\xEF\xBF\xBD" "b"},
+      // Two Windows-1252 letters that happen to be a UTF-8 letter cannot be told apart.
+      {"Windows-1252 that is well-formed UTF-8", "\xC3\xA8", "è"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(platform::DecodeText(c.bytes), c.text) << c.name;
+}
+
+TEST(DataFiles, BlanksAndTabsAtALineEndAreNotPartOfIt) {
+  testsupport::TempDir dir;
+  const std::string path = dir.Write("f.txt", "cant \t\r\n  parl  \nIl cane#abbaia#nel giardino.# \r\n \t\r\nfin ");
+  EXPECT_EQ(platform::ReadLines(path).value(),
+            (std::vector<std::string>{"cant", "  parl", "Il cane#abbaia#nel giardino.#", "", "fin"}));
+  // The bound on a line counts its characters, not its bytes, and not the blanks after it.
+  std::string lunga, troppo;
+  for (int i = 0; i < 2000; ++i) lunga += "è";
+  troppo = lunga + "a";
+  const std::string path2 = dir.Write("g.txt", lunga + "    \n" + troppo + "\nok\n");
+  EXPECT_EQ(platform::ReadLines(path2).value(), (std::vector<std::string>{lunga, "ok"}));
 }

@@ -189,7 +189,9 @@ TEST_F(SettingsTest, FoldersAndReadMe) {
   const std::string outer = home_.config() + "/ImpostazioniProgrammiOlmea";
   PreparaCartelle();
   EXPECT_TRUE(std::filesystem::is_directory(outer + "/Fosku"));
-  const auto lines = platform::ReadLines(outer + "/leggimi.txt").value();
+  // The program's own file, line by line exactly as written (the data readers drop end blanks).
+  const auto lines =
+      platform::SplitLines(platform::DecodeCp1252(platform::ReadFileBytes(outer + "/leggimi.txt").value()));
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[0].rfind("Questa cartella contiene i files di impostazione dei programmi presenti nel sito ", 0), 0u);
   EXPECT_EQ(lines[1], " ");

@@ -96,7 +96,10 @@ void Form15::PreparaParola(EtichettaParola* l, const PezzoFrase& p) {
     // The implied subject is held, hidden, until the right answer shows it.
     SottintesoPresente = true;
     SoggettoSottinteso = p.testo.mid(1, p.testo.size() - 2);
-    l->setText(SoggettoSottinteso + QStringLiteral(" "));
+    QString testo = SoggettoSottinteso;
+    // Shown in front of the sentence, the subject begins it with a capital, whatever the line's case.
+    if (l == Label3.front() && !testo.isEmpty()) testo[0] = testo[0].toUpper();
+    l->setText(testo + QStringLiteral(" "));
     l->hide();
   } else {
     QString testo = p.testo;

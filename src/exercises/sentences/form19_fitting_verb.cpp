@@ -27,22 +27,22 @@ std::optional<FraseConVerbi> AnalizzaFraseConVerbi(const std::string& testo) {
   if (gap < 0) return std::nullopt;
   frase.replace(gap, 1, QStringLiteral(" _____ "));
   // The first four commas part the verbs; the rest, less its last character, is the last verb.
+  // Each verb goes on its button without the blanks around it ("[abbaia, vola, ...]").
   QString verbi = riga.mid(p + 1);
   std::array<QString, 4> primi;
   for (QString& v : primi) {
     const qsizetype virgola = verbi.indexOf(QLatin1Char(','));
     if (virgola < 0) return std::nullopt;
-    v = verbi.left(virgola);
+    v = verbi.left(virgola).trimmed();
     verbi = verbi.mid(virgola + 1);
   }
   verbi.chop(1);
-  FraseConVerbi f{frase, primi[0], {primi[1], primi[2], primi[3], verbi}};
+  FraseConVerbi f{frase, primi[0], {primi[1], primi[2], primi[3], verbi.trimmed()}};
   // A line no click can answer: the right verb is blank, or a wrong one reads just like it (and
   // would be judged wrong).
-  const QString giusto = f.giusto.trimmed();
-  if (giusto.isEmpty()) return std::nullopt;
+  if (f.giusto.isEmpty()) return std::nullopt;
   for (const QString& v : f.errati) {
-    if (v.trimmed().compare(giusto, Qt::CaseInsensitive) == 0) return std::nullopt;
+    if (v.compare(f.giusto, Qt::CaseInsensitive) == 0) return std::nullopt;
   }
   return f;
 }

@@ -13,8 +13,8 @@
 // wrong ones separated by commas, and "]".
 struct FraseConVerbi {
   QString frase;                 // the text before "[" with its first "#" shown as " _____ "
-  QString giusto;                // the verb that fits
-  std::array<QString, 4> errati;  // the four that do not
+  QString giusto;                // the verb that fits, without the blanks around it
+  std::array<QString, 4> errati;  // the four that do not, likewise
 };
 // Nothing when the line has no "[", no "#" before it, or fewer than four commas after it, when
 // its right verb is blank, or when a wrong verb reads as the right one.

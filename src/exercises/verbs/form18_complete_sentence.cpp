@@ -8,9 +8,7 @@
 #include "platform/textfile.h"
 
 std::optional<FraseDaCompletare> AnalizzaFrase(const std::string& testo) {
-  QString riga = QString::fromStdString(testo);
-  // Blanks after the closing bracket are a slip of the pen, not part of the verb.
-  while (riga.endsWith(QLatin1Char(' ')) || riga.endsWith(QLatin1Char('\t'))) riga.chop(1);
+  const QString riga = QString::fromStdString(testo);
   const qsizetype p = riga.indexOf(QLatin1Char('['));
   if (p < 0) return std::nullopt;
   FraseDaCompletare f;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 #include "platform/flexgrid.h"
@@ -27,6 +28,44 @@ void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& gr
   if (R > surface.PageWidth()) surface.SetScale(surface.PageWidth() / (R + left));
   const double pageBottom = surface.PageHeight();
 
+  // Each cell's lines in its column's width.
+  using Riga = std::vector<QStringList>;
+  const auto aCapo = [&](int r) {
+    Riga righe(static_cast<size_t>(cols));
+    for (int k = 0; k < cols; ++k) {
+      righe[static_cast<size_t>(k)] = platform::RigheACapo(griglia.TextMatrix(r, k), griglia.ColWidth(k), misura);
+    }
+    return righe;
+  };
+  const auto linee = [](const Riga& righe) {
+    qsizetype n = 1;
+    for (const QStringList& cella : righe) n = std::max(n, cella.size());
+    return n;
+  };
+  // Draws row r from CurrentY, its top: 60 below it, each line of each cell placed in its
+  // column as the grid places it on screen (from the left, or centred); the row is as tall as
+  // its tallest cell, and CurrentY ends 60 below its last line.
+  const auto disegna = [&](int r, const Riga& righe) {
+    surface.CurrentY += 60;
+    for (qsizetype i = 0; i < linee(righe); ++i) {
+      const double y = surface.CurrentY;
+      float x = static_cast<float>(left + 60);
+      for (int k = 0; k < cols; ++k) {
+        const QStringList& cella = righe[static_cast<size_t>(k)];
+        if (i < cella.size()) {
+          const Qt::Alignment a = griglia.CellAlignment(r, k);
+          const double spazio = std::max(0.0, griglia.ColWidth(k) - surface.TextWidth(cella[i]));
+          surface.CurrentX = x + (a & Qt::AlignHCenter ? spazio / 2 : a & Qt::AlignRight ? spazio : 0);
+          surface.CurrentY = y;
+          surface.Print(cella[i]);
+        }
+        x = x + static_cast<float>(griglia.ColWidth(k)) + 120.0f;
+      }
+      surface.CurrentY = y;
+      surface.EndLine();
+    }
+    surface.CurrentY += 60;
+  };
   // Closes a page's table: the outer box and the column separators from `pageTop` to `bottom`.
   auto chiudi = [&](double pageTop, double bottom) {
     surface.Box(left, pageTop, R, bottom);
@@ -37,44 +76,26 @@ void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& gr
     }
   };
 
-  double pageTop = top;
+  const Riga intestazione = rows > 0 ? aCapo(0) : Riga();
   surface.CurrentY = top;
+  bool righeSullaPagina = false;  // a row under the header on this page
   for (int r = 0; r < rows; ++r) {
-    // Each cell's lines in its column's width; the row is as tall as its tallest cell.
-    std::vector<QStringList> righe(static_cast<size_t>(cols));
-    qsizetype linee = 1;
-    for (int k = 0; k < cols; ++k) {
-      righe[static_cast<size_t>(k)] = platform::RigheACapo(griglia.TextMatrix(r, k), griglia.ColWidth(k), misura);
-      linee = std::max(linee, righe[static_cast<size_t>(k)].size());
-    }
-    const double rowHeight = surface.LineHeight() * static_cast<double>(linee) + 120;
-    if (r > 0 && surface.CurrentY + rowHeight > pageBottom && surface.CurrentY > pageTop) {
-      chiudi(pageTop, surface.CurrentY);  // the rest goes on the next page
-      surface.NewPage();
-      pageTop = top;
-      surface.CurrentY = top;
-    } else if (r > 0) {
-      surface.Line(left, surface.CurrentY, R, surface.CurrentY);
-    }
-    surface.CurrentY += 60;
-    for (qsizetype i = 0; i < linee; ++i) {
-      const double y = surface.CurrentY;
-      float x = static_cast<float>(left + 60);
-      for (int k = 0; k < cols; ++k) {
-        const QStringList& cella = righe[static_cast<size_t>(k)];
-        if (i < cella.size()) {
-          surface.CurrentX = x;
-          surface.CurrentY = y;
-          surface.Print(cella[i]);
-        }
-        x = x + static_cast<float>(griglia.ColWidth(k)) + 120.0f;
+    const Riga righe = r > 0 ? aCapo(r) : intestazione;
+    if (r > 0) {
+      const double altezza = surface.LineHeight() * static_cast<double>(linee(righe)) + 120;
+      if (righeSullaPagina && surface.CurrentY + altezza > pageBottom) {
+        // The rest goes on the next page, under the header row again.
+        chiudi(top, surface.CurrentY);
+        surface.NewPage();
+        surface.CurrentY = top;
+        disegna(0, intestazione);
       }
-      surface.CurrentY = y;
-      surface.EndLine();
+      surface.Line(left, surface.CurrentY, R, surface.CurrentY);
+      righeSullaPagina = true;
     }
-    surface.CurrentY += 60;
+    disegna(r, righe);
   }
-  chiudi(pageTop, surface.CurrentY);
+  chiudi(top, surface.CurrentY);
 }
 
 namespace {

@@ -12,11 +12,12 @@ class PrintSurface;
 
 namespace Stampa {
 
-// Draws the grid as a ruled table with its top-left corner at (left, top), in the grid's font.
+// Draws the grid as a ruled table with its top-left corner at (left, top), in the grid's font,
+// each cell's text aligned in its column as the grid shows it (from the left, or centred).
 // A text wider than its column wraps onto more lines and its row grows to hold them.
 // `orientation` is written first (1 portrait, 2 landscape). A table taller than the page goes
-// on over the next pages, each page boxed and ruled; a table wider than the page is scaled to
-// fit it.
+// on over the next pages, each page boxed and ruled and headed by the header row again; a
+// table wider than the page is scaled to fit it.
 void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& griglia, double left,
                    double top, int orientation = 1);
 

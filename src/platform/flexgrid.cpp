@@ -224,6 +224,13 @@ void FlexGrid::SetCellAlignment(int code) {
   if (row_ < rowCount() && col_ < columnCount()) Item(row_, col_)->setTextAlignment(ToQt(code));
 }
 
+Qt::Alignment FlexGrid::CellAlignment(int r, int k) const {
+  const QTableWidgetItem* it = item(r, k);
+  const Qt::Alignment a = it != nullptr ? Qt::Alignment::fromInt(it->textAlignment())
+                          : ToQt(r == 0 || k < 0 || k >= columnCount() ? 0 : alignments_[static_cast<size_t>(k)]);
+  return a & Qt::AlignHorizontal_Mask;
+}
+
 QFont FlexGrid::FontCella(int r, int k) const {
   const QTableWidgetItem* it = item(r, k);
   const QVariant f = it != nullptr ? it->data(Qt::FontRole) : QVariant();

@@ -43,6 +43,8 @@ class FlexGrid : public QTableWidget {
   void SetCol(int k) { col_ = k; }
   // The alignment of the current cell.
   void SetCellAlignment(int code);
+  // How a cell's text is aligned from left to right, as the grid paints it.
+  Qt::Alignment CellAlignment(int r, int k) const;
 
   // Where a cell's text is drawn (the cell less its margins), in viewport pixels, and the lines
   // it is drawn on there, in the cell's font.

@@ -2,33 +2,32 @@
 
 #include <QFile>
 #include <QFont>
+#include <QImage>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cmath>
 
 namespace platform {
 namespace {
 
-// Draws through a QPainter on a paint device whose resolution gives twips: the painter is
-// scaled so that one unit is one twip.
+// Draws through a QPainter on a paint device whose logical unit is the twip: the painter is
+// scaled from device units to twips, and the font is drawn and measured at the size in twips
+// that gives its point size on paper, so every device (a 1440-dpi printer or PDF, an image of
+// a page at any resolution) draws the same page.
 class PainterSurface : public PrintSurface {
  public:
-  // `file`, when given, is where `device` writes: the job counts as done only when every byte
-  // reached it.
-  explicit PainterSurface(std::unique_ptr<QPagedPaintDevice> device, std::unique_ptr<QFile> file = nullptr)
-      : file_(std::move(file)), device_(std::move(device)) {}
-
   void SetOrientation(int setting) override {
     if (begun_) return;  // only before any output
-    device_->setPageOrientation(setting == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    Orient(setting == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
   }
   void SetFont(const QString& name, double size) override {
     font_ = QFont(name);
     font_.setPointSizeF(size > 0 ? size : 10);
-    if (begun_) painter_.setFont(font_);
+    if (begun_) painter_.setFont(FontInTwips());
   }
   double TextWidth(const QString& text) override { return Metrics().horizontalAdvance(text); }
   double LineHeight() override { return Metrics().height(); }
@@ -50,18 +49,81 @@ class PainterSurface : public PrintSurface {
     painter_.drawText(QPointF(CurrentX, CurrentY + Metrics().ascent()), text);
     CurrentX += TextWidth(text);
   }
-  double PageWidth() override { return Layout().width() / scale_; }
-  double PageHeight() override { return Layout().height() / scale_; }
+  double PageWidth() override { return PrintableTwips().width() / scale_; }
+  double PageHeight() override { return PrintableTwips().height() / scale_; }
   void SetScale(double factor) override {
     scale_ = factor > 0 ? factor : 1;
     if (begun_) ApplyTransform();
   }
   void NewPage() override {
-    if (Begin()) device_->newPage();
+    if (Begin()) NextPage();
   }
   bool EndDoc() override {
     if (!begun_) Begin();  // an empty job still makes its (empty) document
-    bool done = ok_ && painter_.end();
+    return ok_ && painter_.end();
+  }
+  bool IsOk() const override { return ok_; }
+
+ protected:
+  // The device drawn on (the one measured with before the first drawing).
+  virtual QPaintDevice* Device() = 0;
+  virtual void Orient(QPageLayout::Orientation o) = 0;
+  // The printable area of a page, in twips.
+  virtual QSizeF PrintableTwips() const = 0;
+  // Opens the device for the first page: false when the job cannot start.
+  virtual bool Open() { return painter_.begin(Device()); }
+  // Goes on to a new page, the painter drawing on it as before.
+  virtual void NextPage() = 0;
+
+  // The painter's font, pen and scale, set again whenever it begins on a device.
+  void Prepare() {
+    painter_.setFont(FontInTwips());
+    painter_.setPen(QPen(Qt::black, 0));
+    ApplyTransform();
+  }
+  void Stop() {
+    if (painter_.isActive()) painter_.end();
+  }
+  QPainter painter_;
+
+ private:
+  double UnitsPerTwip() { return Device()->logicalDpiY() / 1440.0; }
+  // The font at the size that, one unit being one twip, gives its point size on paper.
+  QFont FontInTwips() {
+    QFont f = font_;
+    f.setPointSizeF(font_.pointSizeF() / UnitsPerTwip());
+    return f;
+  }
+  QFontMetricsF Metrics() { return QFontMetricsF(FontInTwips(), Device()); }
+  void ApplyTransform() {
+    painter_.resetTransform();
+    painter_.scale(UnitsPerTwip() * scale_, UnitsPerTwip() * scale_);
+  }
+  bool Begin() {
+    if (begun_) return ok_;
+    begun_ = true;
+    ok_ = Open();
+    if (ok_) Prepare();
+    return ok_;
+  }
+
+  QFont font_;
+  double scale_ = 1;
+  bool begun_ = false;
+  bool ok_ = true;
+};
+
+// The system printer or a PDF file: pages of a paged device, drawn at its resolution.
+// `file`, when given, is where the device writes: the job counts as done only when every byte
+// reached it.
+class PagedSurface : public PainterSurface {
+ public:
+  explicit PagedSurface(std::unique_ptr<QPagedPaintDevice> device, std::unique_ptr<QFile> file = nullptr)
+      : file_(std::move(file)), device_(std::move(device)) {}
+  ~PagedSurface() override { Stop(); }  // the painter lets go before its device goes
+
+  bool EndDoc() override {
+    bool done = PainterSurface::EndDoc();
     if (file_ != nullptr) {
       // A full disk cuts the file short while the painter goes on as if nothing were wrong:
       // only the file's own state tells.
@@ -71,50 +133,72 @@ class PainterSurface : public PrintSurface {
     }
     return done;
   }
-  bool IsOk() const override { return ok_; }
-  // The job cannot be done at all (its file could not be made).
-  void Fail() {
-    begun_ = true;
-    ok_ = false;
+
+ protected:
+  QPaintDevice* Device() override { return device_.get(); }
+  void Orient(QPageLayout::Orientation o) override { device_->setPageOrientation(o); }
+  QSizeF PrintableTwips() const override {
+    const QRectF area = device_->pageLayout().paintRect(QPageLayout::Point);
+    return area.isEmpty() ? QSizeF(11906, 16838) : area.size() * 20.0;
+  }
+  void NextPage() override { device_->newPage(); }
+  bool Open() override { return (file_ == nullptr || file_->isOpen()) && PainterSurface::Open(); }
+
+ private:
+  std::unique_ptr<QFile> file_;  // outlives the device that writes to it
+  std::unique_ptr<QPagedPaintDevice> device_;
+};
+
+// Pages painted into images, each the printable area of a page of `layout`, white, with
+// `dotsPerInch` pixels to the inch; a new page appends a new image.
+class ImageSurface : public PainterSurface {
+ public:
+  ImageSurface(std::vector<QImage>* pages, const QPageLayout& layout, double dotsPerInch)
+      : pages_(pages), layout_(layout), metrics_(Blank(QSize(1, 1), dotsPerInch)), dpi_(dotsPerInch) {}
+  ~ImageSurface() override { Stop(); }
+
+ protected:
+  QPaintDevice* Device() override { return pages_->empty() ? &metrics_ : &pages_->back(); }
+  void Orient(QPageLayout::Orientation o) override { layout_.setOrientation(o); }
+  QSizeF PrintableTwips() const override { return layout_.paintRect(QPageLayout::Point).size() * 20.0; }
+  bool Open() override {
+    AddPage();
+    return painter_.begin(&pages_->back());
+  }
+  void NextPage() override {
+    painter_.end();
+    AddPage();
+    painter_.begin(&pages_->back());
+    Prepare();
   }
 
  private:
-  QRectF Layout() const {
-    // The printable area in twips.
-    return device_->pageLayout().paintRect(QPageLayout::Point).adjusted(0, 0, 0, 0).isEmpty()
-               ? QRectF(0, 0, 11906, 16838)
-               : QRectF(QPointF(0, 0), device_->pageLayout().paintRect(QPageLayout::Point).size() * 20.0);
+  static QImage Blank(QSize size, double dpi) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    return image;
   }
-  QFontMetricsF Metrics() {
-    // Metrics in device units, converted to twips.
-    QFont f = font_;
-    return QFontMetricsF(f, device_.get());
-  }
-  void ApplyTransform() {
-    const double unitsPerTwip = device_->logicalDpiX() / 1440.0;
-    painter_.resetTransform();
-    painter_.scale(unitsPerTwip * scale_, unitsPerTwip * scale_);
-  }
-  bool Begin() {
-    if (begun_) return ok_;
-    begun_ = true;
-    ok_ = painter_.begin(device_.get());
-    if (ok_) {
-      painter_.setFont(font_);
-      painter_.setPen(QPen(Qt::black, 0));
-      ApplyTransform();
-    }
-    return ok_;
+  void AddPage() {
+    const QSizeF twips = PrintableTwips();
+    pages_->push_back(Blank(QSize(static_cast<int>(std::ceil(twips.width() * dpi_ / 1440)),
+                                  static_cast<int>(std::ceil(twips.height() * dpi_ / 1440))),
+                            dpi_));
   }
 
-  std::unique_ptr<QFile> file_;  // outlives the device that writes to it
-  std::unique_ptr<QPagedPaintDevice> device_;
-  QPainter painter_;
-  QFont font_;
-  double scale_ = 1;
-  bool begun_ = false;
-  bool ok_ = true;
+  std::vector<QImage>* pages_;
+  QPageLayout layout_;
+  QImage metrics_;
+  double dpi_;
 };
+
+// The page the program prints on when it chooses: A4 with margins of 15 mm.
+QPageLayout PaginaA4() {
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                     QPageLayout::Millimeter);
+}
 
 PrinterFactory& Factory() {
   static PrinterFactory f;
@@ -128,21 +212,22 @@ bool HasPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
 std::unique_ptr<PrintSurface> SystemPrinter() {
   auto printer = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
   printer->setResolution(1440);
-  return std::make_unique<PainterSurface>(std::move(printer));
+  return std::make_unique<PagedSurface>(std::move(printer));
 }
 
 std::unique_ptr<PrintSurface> PdfSurface(const QString& path) {
   // The writer writes to a file of ours, whose error state tells whether every byte got in.
   auto file = std::make_unique<QFile>(path);
-  const bool open = file->open(QIODevice::WriteOnly | QIODevice::Truncate);
+  file->open(QIODevice::WriteOnly | QIODevice::Truncate);  // a file not made fails the job's start
   auto pdf = std::make_unique<QPdfWriter>(file.get());
   pdf->setResolution(1440);
-  pdf->setPageSize(QPageSize(QPageSize::A4));
-  pdf->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+  pdf->setPageLayout(PaginaA4());
   pdf->setCreator(QStringLiteral("Fosku"));
-  auto surface = std::make_unique<PainterSurface>(std::move(pdf), std::move(file));
-  if (!open) surface->Fail();
-  return surface;
+  return std::make_unique<PagedSurface>(std::move(pdf), std::move(file));
+}
+
+std::unique_ptr<PrintSurface> ImagePages(std::vector<QImage>* pages, double dotsPerInch) {
+  return std::make_unique<ImageSurface>(pages, PaginaA4(), dotsPerInch);
 }
 
 void SetPrinterFactory(PrinterFactory factory) { Factory() = std::move(factory); }

@@ -1,7 +1,8 @@
-// A surface to print on, measured and drawn in twips: the system printer, a PDF file, or a
-// recording that tests read back.
+// A surface to print on, measured and drawn in twips: the system printer, a PDF file, images
+// of the pages, or a recording that tests read back.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <functional>
 #include <limits>
@@ -45,6 +46,10 @@ class PrintSurface {
 std::unique_ptr<PrintSurface> SystemPrinter();
 // A surface that writes an A4 PDF file.
 std::unique_ptr<PrintSurface> PdfSurface(const QString& path);
+// A surface that paints the pages of that same A4 layout into images, one per page (its
+// printable area, white, `dotsPerInch` pixels to the inch), appended to `pages` as they begin:
+// the pages as they come out of the printer, through the same drawing code.
+std::unique_ptr<PrintSurface> ImagePages(std::vector<QImage>* pages, double dotsPerInch = 144);
 // True when the system has a printer to print on.
 bool HasPrinter();
 

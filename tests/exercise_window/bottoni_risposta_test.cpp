@@ -20,6 +20,7 @@
 #include "services/modulocolorisuoni.h"
 #include "settings/moduloperini.h"
 #include "support/exercise_fixture.h"
+#include "support/pixels.h"
 #include "support/temp_dirs.h"
 
 namespace {
@@ -304,11 +305,8 @@ TEST_F(AnswerButtons, FontCommandChangesTheGroupAndTheNextWindowOfTheGroupUsesIt
     return CommDlgs::FontChoice{"Liberation Serif", 300, 700, false, false};
   });
   w.mnuFont->trigger();
-  EXPECT_EQ(ModuloPerIni::Impostazioni.NomeFont[1], "Liberation Serif");
-  EXPECT_EQ(ModuloPerIni::Impostazioni.DimensioneFont[1], 30);
-  EXPECT_EQ(ModuloPerIni::Impostazioni.DimensioneFont[2], 36);  // other groups untouched
-  EXPECT_EQ(w.Command1[0]->text(), "1°\r\nconiugazione");       // captions kept
-  EXPECT_EQ(w.Command1[0]->font().family(), "Liberation Serif");
+  // Which group takes the choice: the font command's test over every window.
+  EXPECT_EQ(w.Command1[0]->text(), "1°\r\nconiugazione");  // captions kept
   w.mnuEsci->trigger();
 
   auto& w7 = platform::Instance<Form7>();  // the same group
@@ -324,4 +322,68 @@ TEST_F(AnswerButtons, FontCommandChangesTheGroupAndTheNextWindowOfTheGroupUsesIt
   w7.mnuFont->trigger();
   EXPECT_TRUE(messages.isEmpty());
   EXPECT_EQ(ModuloPerIni::Impostazioni.DimensioneFont[1], 30);
+}
+
+namespace {
+
+// The colour a button's caption is painted in, read off the button: the pixel of its inside
+// (less its edges) that stands out most from its background.
+QColor Didascalia(QPushButton* b) {
+  const QImage img = testsupport::Rendered(b);
+  const QRect dentro = img.rect().adjusted(6, 6, -6, -6);
+  return testsupport::MostContrasting(img, testsupport::Background(img, dentro), dentro);
+}
+
+}  // namespace
+
+TEST_F(AnswerButtons, ADisabledButtonIsPaintedUnlikeAnEnabledOneAndStillReads) {
+  auto& w = platform::Instance<Form7>();
+  w.Show();
+  const int right = w.RispostaGiusta;
+  QPushButton* altro = w.Command1[static_cast<size_t>((right + 1) % 3)];
+  QPushButton* giusto = w.Command1[static_cast<size_t>(right)];
+  ASSERT_TRUE(altro->isEnabled());
+  const QColor abilitata = Didascalia(altro);
+  QTest::mouseClick(giusto, Qt::LeftButton);  // the right answer disables all three
+  ASSERT_FALSE(altro->isEnabled());
+  const QColor disabilitata = Didascalia(altro);
+  EXPECT_NE(disabilitata, abilitata);
+  for (QPushButton* b : {altro, giusto}) {
+    const QImage img = testsupport::Rendered(b);
+    const QColor sfondo = testsupport::Background(img, img.rect().adjusted(6, 6, -6, -6));
+    EXPECT_EQ(sfondo, platform::BackColor(b));
+    EXPECT_GE(testsupport::Contrast(Didascalia(b), sfondo), 4.5) << b->text().toStdString();
+  }
+  // Not a shade apart that no eye tells: a clearly softer tone.
+  EXPECT_GT(testsupport::Contrast(disabilitata, abilitata), 1.2);
+}
+
+TEST_F(AnswerButtons, OnlyTheFocusedButtonPaintsTheFocusFrame) {
+  auto& w = platform::Instance<Form7>();
+  w.Show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  // The frame: a dotted line 4 pixels inside the button's edge, in the caption's colour; a dot
+  // for every three pixels.
+  const auto puntiDelBordo = [](QPushButton* b) {
+    const QImage img = testsupport::Rendered(b);
+    const QColor sfondo = testsupport::Background(img, img.rect().adjusted(6, 6, -6, -6));
+    int n = 0;
+    for (int x = 4; x < img.width() - 5; ++x) n += testsupport::Contrast(QColor(img.pixel(x, 4)), sfondo) > 3 ? 1 : 0;
+    for (int y = 4; y < img.height() - 5; ++y) n += testsupport::Contrast(QColor(img.pixel(4, y)), sfondo) > 3 ? 1 : 0;
+    return std::pair{n, img.width() + img.height() - 18};
+  };
+  for (size_t i = 0; i < w.Command1.size(); ++i) {
+    SCOPED_TRACE(i);
+    w.Command1[i]->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(w.Command1[i]->hasFocus());
+    for (size_t j = 0; j < w.Command1.size(); ++j) {
+      const auto [punti, lunghezza] = puntiDelBordo(w.Command1[j]);
+      if (j == i) {
+        EXPECT_GE(punti, lunghezza / 4) << "the focused button shows no frame";
+      } else {
+        EXPECT_EQ(punti, 0) << "button " << j << " shows a frame without the focus";
+      }
+    }
+  }
 }

@@ -27,6 +27,7 @@
 #include "exercises/verbs/form8_mixed_tables.h"
 #include "platform/twips.h"
 #include "support/exercise_fixture.h"
+#include "support/ink.h"
 #include "support/shipped_data.h"
 #include "tables/form3_conjugation_tables.h"
 
@@ -189,4 +190,42 @@ TEST_F(Griglie, TheFullConjugationTableCutsNothing) {
     w.mnuChiudi_Click();
   }
   w.Unload();
+}
+
+// What the grid paints, read off the screen: a cell whose text wraps shows each of its lines
+// apart from the others (a blank pixel row between two lines), inside the cell's text area, in
+// every window's grid and in each of its columns.
+TEST_F(Griglie, AWrappedCellPaintsItsLinesApartInsideItsCell) {
+  // No letter reaches below the line and none has a dot or an accent of its own, so each line
+  // is one band of ink and two lines of a cell never touch.
+  const QString frase = QStringLiteral("la nonna fa la torta della festa col latte e la stessa cosa accade alle otto");
+  for (const Caso& f : Finestre()) {
+    SCOPED_TRACE(f.nome);
+    ExerciseWindow& w = f.apri();
+    w.Show();
+    platform::FlexGrid& g = *w.Griglia;
+    const int r = g.Rows();
+    g.SetRows(r + 1);
+    g.SetTextMatrix(r, 0, QString::number(r));
+    for (int k = 1; k < g.Cols(); ++k) g.SetTextMatrix(r, k, frase);
+    w.mnuVisual_Click();
+    g.scrollTo(g.model()->index(r, 0));
+    const QImage schermo = g.viewport()->grab().toImage();
+    size_t aCapo = 0;
+    for (int k = 1; k < g.Cols(); ++k) {
+      SCOPED_TRACE("column " + std::to_string(k));
+      const QRect cella = g.visualRect(g.model()->index(r, k)).adjusted(0, 0, -1, -1);  // less the grid's lines
+      const QRect area = g.AreaTesto(r, k);
+      ASSERT_TRUE(schermo.rect().contains(cella));
+      const auto linee = testsupport::InkLines(schermo, cella, 100);
+      const QStringList righe = g.RigheCella(r, k);
+      EXPECT_EQ(linee.size(), static_cast<size_t>(righe.size()));
+      aCapo += righe.size() > 1 ? 1 : 0;
+      const QRect inchiostro = testsupport::InkBox(schermo, cella, 100);
+      EXPECT_TRUE(area.contains(inchiostro)) << "ink " << inchiostro.x() << "," << inchiostro.y() << " "
+                                             << inchiostro.width() << "x" << inchiostro.height();
+    }
+    EXPECT_GT(aCapo, 0u);  // at least one cell wraps
+    w.Unload();
+  }
 }

@@ -13,6 +13,7 @@
 #include "exercise_window/stampa.h"
 #include "platform/flexgrid.h"
 #include "platform/msgbox.h"
+#include "support/ink.h"
 #include "support/recording_surface.h"
 #include "support/temp_dirs.h"
 
@@ -102,6 +103,8 @@ TEST(Printing, TextsWrapAtBlanksAndSplitTooLongWordsBetweenSyllables) {
       {"Congiuntivo", 600, {"Con-", "giun-", "tivo"}},
       {"pasta", 300, {"pa-", "sta"}},
       {"anno", 300, {"an-", "no"}},
+      {"Passato", 500, {"Pas-", "sato"}},  // a double s is parted too, one on each line
+      {"Trapassato", 500, {"Tra-", "pas-", "sato"}},
       {"capra", 300, {"ca-", "pra"}},
       {"figlio", 400, {"fi-", "glio"}},
       {"xyzw", 200, {"xy", "zw"}},  // no syllables: split where it must
@@ -117,22 +120,25 @@ TEST(Printing, TextsWrapAtBlanksAndSplitTooLongWordsBetweenSyllables) {
   }
 }
 
-TEST(Printing, ALongGridGoesOnToTheNextPage) {
+TEST(Printing, ALongGridGoesOnToTheNextPageUnderItsHeader) {
   platform::FlexGrid g;
   Fill(g, 10, {500});
   for (int r = 0; r < 10; ++r) g.SetTextMatrix(r, 0, QString::number(r));
   RecordingSurface s;
-  s.pageHeight = 1500;  // rows are 320 high: four rows fit from the top at 2
+  s.pageHeight = 1500;  // rows are 320 high: the header and three rows fit from the top at 2
   Stampa::StampaGriglia(s, g, 2, 2);
   EXPECT_EQ(s.calls.count("page"), 2);
-  // Every page is boxed; every row's text is printed once, in order.
+  // Every page is boxed and starts with the header row; every other row is printed once, in order.
   EXPECT_EQ(s.calls.filter("box").size(), 3);
-  QStringList texts = s.calls.filter("text");
-  ASSERT_EQ(texts.size(), 10);
-  for (int r = 0; r < 10; ++r) EXPECT_TRUE(texts[r].endsWith(QStringLiteral("[%1]").arg(r))) << texts[r].toStdString();
-  // The first row after a page break starts again at the top.
-  const int page = static_cast<int>(s.calls.indexOf("page"));
-  EXPECT_EQ(s.calls[page + 1], "text 62,62 [4]");
+  const QStringList texts = s.calls.filter("text");
+  const QStringList expected = {"0", "1", "2", "3", "0", "4", "5", "6", "0", "7", "8", "9"};
+  ASSERT_EQ(texts.size(), expected.size());
+  for (qsizetype i = 0; i < texts.size(); ++i) {
+    EXPECT_TRUE(texts[i].endsWith(QStringLiteral("[%1]").arg(expected[i]))) << texts[i].toStdString();
+  }
+  // After a page break the header starts again at the top, the next row under its rule.
+  const qsizetype page = s.calls.indexOf("page");
+  EXPECT_EQ(s.calls.mid(page + 1, 3).join(" | ").toStdString(), "text 62,62 [0] | line 2,322 682,322 | text 62,382 [4]");
 }
 
 TEST(Printing, AWideGridIsScaledToThePage) {
@@ -145,6 +151,131 @@ TEST(Printing, AWideGridIsScaledToThePage) {
   const double factor = s.calls.filter("scale").first().mid(6).toDouble();
   EXPECT_LT(factor, 0.5);
   EXPECT_GT(factor, 0.4);
+}
+
+namespace {
+
+// A results grid as the windows lay theirs out: the number column and the marks centred, the
+// sentence from the left, the headers of the marks centred. Every tenth sentence is long enough
+// to wrap onto more lines than any other cell of its row; no sentence has letters that reach
+// below the line, so the lines of a cell are parted by blank pixels.
+void GrigliaDiFrasi(platform::FlexGrid& g, int rows) {
+  Fill(g, rows, {600, 3000, 900, 900});
+  const QStringList intestazioni = {"N.", "Frase", "Giusta", "Errori"};
+  for (int k = 0; k < 4; ++k) g.SetTextMatrix(0, k, intestazioni[k]);
+  for (int k : {0, 2, 3}) g.SetColAlignment(k, platform::flexAlignCenterCenter);
+  g.SetRow(0);
+  for (int k : {2, 3}) {
+    g.SetCol(k);
+    g.SetCellAlignment(platform::flexAlignCenterCenter);
+  }
+  for (int r = 1; r < rows; ++r) {
+    g.SetTextMatrix(r, 0, QString::number(r));
+    g.SetTextMatrix(r, 1, r % 10 == 0 ? QStringLiteral("la lettera che avete scritto alla nonna è arrivata ieri %1 e lei ne è "
+                                                      "stata contenta")
+                                           .arg(r)
+                                     : QStringLiteral("il treno è arrivato %1").arg(r));
+    g.SetTextMatrix(r, 2, "*");
+    g.SetTextMatrix(r, 3, r % 3 == 0 ? "**" : "");
+  }
+}
+
+bool Centrata(int r, int k) { return k >= 2 || (k == 0 && r > 0); }
+
+}  // namespace
+
+// The pages as they come out of the printer, painted through the same drawing code into
+// images: every row in its own band of the ruled table, every line of text inside its cell,
+// clear of the rules, aligned as on screen, and the header row at the top of every page.
+TEST(PrintedPages, RowsApartTextInsideItsCellsAndTheHeaderOnEveryPage) {
+  constexpr double kDpi = 144;  // 10 twips to the pixel
+  constexpr int kMargine = 3;   // pixels of paper kept clear inside each cell (the gap is 60 twips)
+  platform::FlexGrid g;
+  GrigliaDiFrasi(g, 71);
+  for (int r = 0; r < g.Rows(); ++r) {
+    for (int k = 0; k < g.Cols(); ++k) {
+      EXPECT_EQ(g.CellAlignment(r, k), Centrata(r, k) ? Qt::AlignHCenter : Qt::AlignLeft) << r << "," << k;
+    }
+  }
+  std::vector<QImage> pagine;
+  platform::SetPrinterFactory([&] { return platform::ImagePages(&pagine, kDpi); });
+  platform::SetMsgBoxHandler([](const QString&, int) { return platform::vbYes; });
+  Stampa::ComandoStampa(nullptr, g);
+  platform::SetPrinterFactory({});
+  platform::SetMsgBoxHandler({});
+  if (const char* keep = std::getenv("FOSKU_KEEP_PAGES")) {
+    for (size_t p = 0; p < pagine.size(); ++p) pagine[p].save(QStringLiteral("%1-%2.png").arg(keep).arg(p + 1));
+  }
+  ASSERT_EQ(pagine.size(), 2u);
+
+  // How many lines each cell's text takes on paper, measured as the printer measures.
+  std::vector<QImage> misure;
+  auto carta = platform::ImagePages(&misure, kDpi);
+  carta->SetFont(g.font().family(), g.font().pointSizeF());
+  const auto linee = [&](int r, int k) -> size_t {
+    const QString testo = g.TextMatrix(r, k);
+    if (testo.isEmpty()) return 0;
+    return static_cast<size_t>(
+        platform::RigheACapo(testo, g.ColWidth(k), [&](const QString& t) { return carta->TextWidth(t); }).size());
+  };
+
+  int riga = 0;  // the grid row of the next band after a page's header
+  QImage intestazione;
+  for (size_t p = 0; p < pagine.size(); ++p) {
+    SCOPED_TRACE("page " + std::to_string(p + 1));
+    const QImage& pagina = pagine[p];
+    const testsupport::PrintedTable t = testsupport::ReadTable(pagina);
+    ASSERT_EQ(t.columns.size(), static_cast<size_t>(g.Cols() + 1));
+    ASSERT_GE(t.Bands(), 2u);
+    // The header row heads every page, drawn as on the first.
+    const QRect testa(QPoint(t.left, t.rules[0].first), QPoint(t.right, t.rules[1].second));
+    if (p == 0) {
+      intestazione = pagina.copy(testa);
+    } else {
+      EXPECT_EQ(pagina.copy(testa), intestazione);
+    }
+    for (size_t b = 0; b < t.Bands(); ++b) {
+      const int r = b == 0 ? 0 : ++riga;
+      ASSERT_LT(r, g.Rows());
+      for (int k = 0; k < g.Cols(); ++k) {
+        SCOPED_TRACE(QStringLiteral("row %1, column %2: \"%3\"").arg(r).arg(k).arg(g.TextMatrix(r, k)).toStdString());
+        const QRect cella = t.Cell(b, static_cast<size_t>(k));
+        const auto righe = testsupport::InkLines(pagina, cella);
+        ASSERT_EQ(righe.size(), linee(r, k));
+        if (righe.empty()) continue;
+        // Clear of the rules above and below, and of the lines at its sides.
+        EXPECT_GE(righe.front().first - cella.top(), kMargine);
+        EXPECT_GE(cella.bottom() - righe.back().second, kMargine);
+        const QRect testo = testsupport::InkBox(pagina, cella);
+        const int sinistra = testo.left() - cella.left();
+        // The box's right side stands 120 twips past the last column's width, not 60.
+        const int destra = cella.right() - testo.right() - (k + 1 == g.Cols() ? 6 : 0);
+        EXPECT_GE(sinistra, kMargine);
+        EXPECT_GE(destra, kMargine);
+        if (Centrata(r, k)) {
+          EXPECT_LE(std::abs(sinistra - destra), 3) << sinistra << " " << destra;
+        } else {
+          EXPECT_LE(sinistra, 6 + 2);  // 60 twips from the line at its left
+        }
+      }
+    }
+    // No ink anywhere but on the table's lines and inside its cells.
+    int fuori = 0;
+    for (int y = 0; y < pagina.height(); ++y) {
+      for (int x = 0; x < pagina.width(); ++x) {
+        if (!testsupport::Ink(pagina, x, y)) continue;
+        bool dentro = false;
+        for (const auto& [a, z] : t.rules) dentro = dentro || (y >= a && y <= z && x >= t.left && x <= t.right);
+        for (const auto& [a, z] : t.columns) dentro = dentro || (x >= a && x <= z && y >= t.rules.front().first && y <= t.rules.back().second);
+        for (size_t b = 0; b < t.Bands() && !dentro; ++b) {
+          for (size_t c = 0; c + 1 < t.columns.size() && !dentro; ++c) dentro = t.Cell(b, c).contains(x, y);
+        }
+        fuori += dentro ? 0 : 1;
+      }
+    }
+    EXPECT_EQ(fuori, 0);
+  }
+  EXPECT_EQ(riga, g.Rows() - 1);  // every row printed once, each in a band of its own
 }
 
 TEST(PrintCommand, AsksAnnouncesPrintsAndEnds) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <memory>
 #include <set>
 
@@ -71,6 +72,9 @@ struct Tavola {
   int gruppoFont;
   QColor sfondo, sfondoBox0, sfondoBox1, sfondoAvanti;
 };
+
+// A window's case is shown by the window's name.
+void PrintTo(const Tavola& t, std::ostream* os) { *os << t.nome; }
 
 const std::vector<Tavola>& Tavole() {
   static const std::vector<Tavola> t = {
@@ -427,17 +431,11 @@ TEST_P(BoardTest, ActivationSetsTheGroupFontAndTheFontCommandGoesThroughImpostaF
   });
   ASSERT_NE(f.mnuFont, nullptr);
   f.mnuFont->trigger();
-  EXPECT_TRUE(messaggi_.isEmpty());
-  EXPECT_EQ(ModuloPerIni::Impostazioni.NomeFont[gruppo], "DejaVu Serif");
+  // Which group takes the choice, and that the sentences show it, is the font command's own
+  // test over every window; here: a half point goes to the even neighbour, and bold stays.
   EXPECT_EQ(ModuloPerIni::Impostazioni.DimensioneFont[gruppo], 16);
-  EXPECT_EQ(ModuloPerIni::Impostazioni.NomeFont[altro], "DejaVu Sans");
-  EXPECT_EQ(ModuloPerIni::Impostazioni.DimensioneFont[altro], 9);
   for (size_t i = 0; i < 2; ++i) {
-    for (QLabel* l : {f.Label3[i], f.Label4[i]}) {
-      EXPECT_EQ(l->font().family(), "DejaVu Serif");
-      EXPECT_EQ(l->font().pointSize(), 16);
-      EXPECT_TRUE(l->font().bold());
-    }
+    for (QLabel* l : {f.Label3[i], f.Label4[i]}) EXPECT_TRUE(l->font().bold());
   }
   // The captions over the boxes keep their own font.
   EXPECT_EQ(f.Label6[0]->font(), didascalia);

@@ -1,5 +1,6 @@
 #include <QTest>
 #include <functional>
+#include <ostream>
 #include <map>
 #include <set>
 
@@ -26,6 +27,9 @@ struct Tipo {
   QString didascalia0, didascalia1;
   QString intestazione1, intestazione2, intestazione3;
 };
+
+// A window's case is shown by the window's name.
+void PrintTo(const Tipo& t, std::ostream* os) { *os << t.nome; }
 
 const std::vector<Tipo>& Tipi() {
   static const std::vector<Tipo> tipi = {

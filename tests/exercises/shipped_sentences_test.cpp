@@ -54,10 +54,18 @@ TEST_P(ShippedFieldFile, OneItemPerLineWithoutCommasOrQuotes) {
   EXPECT_EQ(campi->size(), righe->size()) << file;
 }
 
+// Each file's test is named after the file ("corrette" for "\\testiFosku\\6\\corrette.txt").
+std::string NomeFile(const ::testing::TestParamInfo<const char*>& info) {
+  const std::string file = info.param;
+  const size_t inizio = file.rfind('\\') + 1;
+  return file.substr(inizio, file.rfind('.') - inizio);
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, ShippedFieldFile,
                          ::testing::Values("\\testiFosku\\6\\corrette.txt", "\\testiFosku\\6\\scorrette.txt",
                                            "\\testiFosku\\4\\transitivi.txt", "\\testiFosku\\4\\intransitivi.txt",
-                                           "\\testiFosku\\7\\attive.txt", "\\testiFosku\\7\\passive.txt"));
+                                           "\\testiFosku\\7\\attive.txt", "\\testiFosku\\7\\passive.txt"),
+                         NomeFile);
 
 class ShippedPredicateFile : public ShippedFieldFile {};
 
@@ -79,7 +87,7 @@ TEST_P(ShippedPredicateFile, EveryLineSplitsIntoThreeNonEmptyParts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ShippedPredicateFile,
-                         ::testing::Values("\\testiFosku\\5\\Verbale.txt", "\\testiFosku\\5\\nominale.txt"));
+                         ::testing::Values("\\testiFosku\\5\\Verbale.txt", "\\testiFosku\\5\\nominale.txt"), NomeFile);
 
 using ShippedWindows = sentencetest::SentenceTest;
 

@@ -28,7 +28,8 @@ TEST(Random, SeededDrawsRepeatAndStayInRange) {
 }
 
 TEST(DrawUsable, DrawsEveryUsableRowAndNoOther) {
-  const std::vector<std::string> rows = {"", "a", "", "b", "c", ""};
+  // The last row is usable too: a draw that never reaches the end of the list shows here.
+  const std::vector<std::string> rows = {"", "a", "", "b", "", "c"};
   std::map<int, int> hits;
   for (std::uint64_t seed = 0; seed < 3000; ++seed) {
     platform::SeedRandom(seed);
@@ -37,7 +38,7 @@ TEST(DrawUsable, DrawsEveryUsableRowAndNoOther) {
     ++hits[*row];
   }
   ASSERT_EQ(hits.size(), 3u);
-  for (int r : {1, 3, 4}) EXPECT_NEAR(hits[r], 1000, 150) << r;
+  for (int r : {1, 3, 5}) EXPECT_NEAR(hits[r], 1000, 150) << r;
 }
 
 TEST(DrawUsable, SaysWhenThereIsNone) {

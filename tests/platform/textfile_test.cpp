@@ -127,6 +127,7 @@ TEST(TextFiles, OnlyPlainFilesWithinTheBoundAreRead) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3)) << c.name;
     EXPECT_EQ(lines.has_value(), c.readable) << c.name;
     if (lines) {
+      ASSERT_FALSE(lines->empty()) << c.name;
       EXPECT_EQ(lines->front(), c.path.find("/s1") != std::string::npos ? "True" : "cant") << c.name;
     }
   }

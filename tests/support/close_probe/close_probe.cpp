@@ -3,6 +3,8 @@
 // it presses, one after the other, the visible buttons named after its key (as a pupil would), then
 // closes the window on screen the way the window system does: a spontaneous close event to the
 // native window. The program itself is not changed; it must end by itself afterwards.
+// Loaded under its other key (QT_QPA_GENERIC_PLUGINS=foskushown) it only says, on a line of
+// its own on the standard output, when the program first shows a window, and touches nothing.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,13 +12,14 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <cstdio>
 #include <QtTest/qtestspontaneevent.h>
 
 namespace {
 
 class Sonda : public QObject {
  public:
-  explicit Sonda(QStringList passi) : passi_(std::move(passi)) {
+  Sonda(QStringList passi, bool soloAnnuncia) : passi_(std::move(passi)), soloAnnuncia_(soloAnnuncia) {
     connect(&timer_, &QTimer::timeout, this, &Sonda::Passo);
     timer_.start(150);
   }
@@ -32,6 +35,12 @@ class Sonda : public QObject {
   void Passo() {
     QWidget* finestra = FinestraVisibile();
     if (finestra == nullptr) return;
+    if (soloAnnuncia_) {
+      timer_.stop();
+      std::fputs("fosku: window shown\n", stdout);
+      std::fflush(stdout);
+      return;
+    }
     if (!passi_.isEmpty()) {
       // Captions written on two lines in the program are matched with the line end as a blank.
       for (QAbstractButton* b : finestra->findChildren<QAbstractButton*>()) {
@@ -52,6 +61,7 @@ class Sonda : public QObject {
   }
 
   QStringList passi_;
+  bool soloAnnuncia_;
   QTimer timer_;
 };
 
@@ -60,8 +70,9 @@ class SondaPlugin : public QGenericPlugin {
   Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "close_probe.json")
 
  public:
-  QObject* create(const QString&, const QString& passi) override {
-    return new Sonda(passi.isEmpty() ? QStringList() : passi.split(QLatin1Char('|')));
+  QObject* create(const QString& chiave, const QString& passi) override {
+    return new Sonda(passi.isEmpty() ? QStringList() : passi.split(QLatin1Char('|')),
+                     chiave == QStringLiteral("foskushown"));
   }
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QMoveEvent>
 #include <QTest>
 #include <QMenuBar>
 #include <filesystem>
@@ -316,6 +318,62 @@ TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
   }
   EXPECT_TRUE(messaggi.isEmpty()) << messaggi.join(" | ").toStdString();
   platform::SetMsgBoxHandler({});
+}
+
+// Under a window manager that frames each window only after it is shown, every window's frame,
+// title bar included, fills the screen: the first window once its frame arrives (without running
+// its activation step again), every later one from its first showing.
+TEST_F(MenuTest, UnderAWindowManagerEveryFrameFillsTheScreen) {
+  Module1::RegistraFinestre();
+  testsupport::TempProgramFolder programma(true);
+  const QMargins openbox(1, 20, 1, 5);
+  std::set<const platform::Form*> incorniciate;
+  struct Sostituti {
+    Sostituti(std::set<const platform::Form*>& c, QMargins m) {
+      platform::SetScreenSizeOverride([] { return QSizeF(1024 * 15.0, 768 * 15.0); });
+      platform::Form::SetFrameOverride([&c, m](const platform::Form* f) { return c.count(f) ? m : QMargins(); });
+      platform::SetMsgBoxHandler([](const QString&, int) { return platform::vbOK; });
+    }
+    ~Sostituti() {
+      platform::Form::SetFrameOverride({});
+      platform::SetScreenSizeOverride({});
+      platform::SetMsgBoxHandler({});
+    }
+  } sostituti(incorniciate, openbox);
+  auto incornicia = [&](platform::Form* f) {
+    incorniciate.insert(f);
+    QMoveEvent e(f->pos(), f->pos());
+    QCoreApplication::sendEvent(f, &e);
+  };
+  auto testi = [](platform::Form* f) {
+    QStringList t;
+    for (auto* l : f->Surface()->findChildren<QLabel*>()) t << l->text();
+    return t;
+  };
+  const QRect schermo(0, 0, 1024, 768);
+
+  auto& avvio = platform::Instance<FormAvvio>();
+  avvio.Show();
+  incornicia(&avvio);
+  EXPECT_EQ(avvio.geometry().marginsAdded(openbox), schermo);
+  QTest::mouseClick(avvio.Command1, Qt::LeftButton);
+  EXPECT_EQ(Menu().geometry().marginsAdded(openbox), schermo) << "the menu";
+  for (int i = 0; i < 20; ++i) {
+    SCOPED_TRACE(i);
+    Menu().Show();
+    incorniciate.clear();
+    Menu().Command1_Click(i);
+    ASSERT_EQ(platform::Form::LoadedCount(), 1);
+    platform::Form* finestra = platform::Form::LoadedForms().front();
+    EXPECT_EQ(finestra->geometry().marginsAdded(openbox), schermo) << "on its first showing";
+    const QStringList prima = testi(finestra);
+    incornicia(finestra);
+    EXPECT_EQ(finestra->geometry().marginsAdded(openbox), schermo) << "once framed";
+    EXPECT_EQ(testi(finestra), prima) << "no second activation: the item drawn stays";
+    if (auto* e = dynamic_cast<ExerciseWindow*>(finestra)) e->mnuEsci_Click();
+    if (auto* t = dynamic_cast<Form3*>(finestra)) t->mnuEsci_Click();
+    ASSERT_TRUE(Menu().IsLoaded());
+  }
 }
 
 // Every data file replaced by garbage (random bytes, stray "#", "[", "]", commas, line ends): each

@@ -358,6 +358,9 @@ TEST_F(MenuTest, UnderAWindowManagerEveryFrameFillsTheScreen) {
   EXPECT_EQ(avvio.geometry().marginsAdded(openbox), schermo);
   QTest::mouseClick(avvio.Command1, Qt::LeftButton);
   EXPECT_EQ(Menu().geometry().marginsAdded(openbox), schermo) << "the menu";
+  Menu().mnuAbout_Click();
+  EXPECT_EQ(platform::Instance<FormInfo>().geometry().marginsAdded(openbox), schermo) << "the about box";
+  QTest::mouseClick(platform::Instance<FormInfo>().Command1, Qt::LeftButton);
   for (int i = 0; i < 20; ++i) {
     SCOPED_TRACE(i);
     Menu().Show();

@@ -3,7 +3,6 @@
 // dialog closes. Keys go to the window as the window system delivers them.
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
 #include <QTest>
 
 #include "exercise_window/bottoni_risposta.h"
@@ -59,6 +58,7 @@ template <class W>
 BottoniRisposta& Apri() {
   auto& w = platform::Instance<W>();
   w.Show();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&w));  // keys go to the active window
   return w;
 }
 
@@ -85,62 +85,48 @@ TEST_F(Fuoco, ThreeItemsInARowByKeysAloneInEveryButtonWindow) {
   }
 }
 
-TEST_F(Fuoco, Form15TheFirstPersonButtonAfterEveryDraw) {
-  auto& w = platform::Instance<Form15>();
-  w.Show();
+TEST_F(Fuoco, Form15AndForm11WhereThePupilAnswersNext) {
+  auto& persone = platform::Instance<Form15>();
+  persone.Show();
   for (int item = 0; item < 3; ++item) {
-    EXPECT_EQ(w.focusWidget(), w.Command1[0]);
-    w.Command1_Click(Form15::BottoneDelSoggetto(w.SoggettoSottinteso));
-    w.StatusBar1_PanelClick(3);  // "Avanti"
+    EXPECT_EQ(persone.focusWidget(), persone.Command1[0]);
+    persone.Command1_Click(Form15::BottoneDelSoggetto(persone.SoggettoSottinteso));
+    persone.StatusBar1_PanelClick(3);  // "Avanti"
   }
-}
-
-TEST_F(Fuoco, Form11FromTheInfinitiveToTheClassByKeys) {
-  auto& w = platform::Instance<Form11>();
-  w.Show();
-  ASSERT_EQ(w.focusWidget(), w.Text1);
-  QTest::keyClicks(w.focusWidget(), w.InfinitoAtteso);
-  Tasto(w, Qt::Key_Return);
-  EXPECT_FALSE(w.Text1->isEnabled());
-  EXPECT_EQ(w.focusWidget(), w.Option2[0]) << "the class panel opened takes the keys";
+  persone.Unload();
+  auto& catalogo = platform::Instance<Form11>();
+  catalogo.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&catalogo));
+  QTest::keyClicks(catalogo.focusWidget(), catalogo.InfinitoAtteso);
+  Tasto(catalogo, Qt::Key_Return);
+  EXPECT_EQ(catalogo.focusWidget(), catalogo.Option2[0]) << "the class panel opened takes the keys";
 }
 
 TEST_F(Fuoco, BackWhereThePupilAnswersAfterTheGridAndTheFontDialog) {
   CommDlgs::SetFontChooser([](QWidget*, const CommDlgs::FontRequest&) -> std::optional<CommDlgs::FontChoice> {
     return CommDlgs::FontChoice{"Liberation Serif", 240, 400, false, false};
   });
-  struct Caso {
-    const char* nome;
-    std::function<ExerciseWindow&()> apri;
-    std::function<QWidget*(ExerciseWindow&)> risposta;  // where the pupil answers
+  const std::vector<std::pair<ExerciseWindow*, QWidget* (*)(ExerciseWindow&)>> casi = {
+      {&platform::Instance<Form1>(), [](ExerciseWindow& w) -> QWidget* { return static_cast<Form1&>(w).Command1[0]; }},
+      {&platform::Instance<Form20>(), [](ExerciseWindow& w) -> QWidget* { return static_cast<Form20&>(w).Command1[0]; }},
+      {&platform::Instance<Form2>(), [](ExerciseWindow& w) -> QWidget* { return static_cast<Form2&>(w).Text1[0]; }},
+      {&platform::Instance<Form6>(), [](ExerciseWindow& w) -> QWidget* { return static_cast<Form6&>(w).Text1[0]; }},
+      {&platform::Instance<Form18>(), [](ExerciseWindow& w) -> QWidget* { return static_cast<Form18&>(w).Text1[0]; }},
+      {&platform::Instance<Form11>(), [](ExerciseWindow& w) -> QWidget* { return static_cast<Form11&>(w).Text1; }},
   };
-  auto bottone = [](ExerciseWindow& w) -> QWidget* { return dynamic_cast<BottoniRisposta&>(w).Command1[0]; };
-  auto casella = [](ExerciseWindow& w) -> QWidget* { return w.Surface()->findChildren<QLineEdit*>().value(0); };
-  const std::vector<Caso> casi = {
-      {"Form1", [] -> ExerciseWindow& { return Apri<Form1>(); }, bottone},
-      {"Form20", [] -> ExerciseWindow& { return Apri<Form20>(); }, bottone},
-      {"Form2", [] -> ExerciseWindow& { auto& w = platform::Instance<Form2>(); w.Show(); return w; }, casella},
-      {"Form6", [] -> ExerciseWindow& { auto& w = platform::Instance<Form6>(); w.Show(); return w; }, casella},
-      {"Form18", [] -> ExerciseWindow& { auto& w = platform::Instance<Form18>(); w.Show(); return w; }, casella},
-      {"Form11", [] -> ExerciseWindow& { auto& w = platform::Instance<Form11>(); w.Show(); return w; },
-       [](ExerciseWindow& w) -> QWidget* { return static_cast<Form11&>(w).Text1; }},
-  };
-  for (const Caso& c : casi) {
-    SCOPED_TRACE(c.nome);
-    ExerciseWindow& w = c.apri();
-    QWidget* risposta = c.risposta(w);
-    ASSERT_NE(risposta, nullptr);
-    EXPECT_EQ(w.focusWidget(), risposta) << "after the first draw";
-    // The focus nowhere (a click on the window's background), the grid shown and closed.
-    risposta->clearFocus();
-    w.mnuVisual_Click();
-    w.mnuChiudi_Click();
-    EXPECT_EQ(w.focusWidget(), risposta) << "after the grid closes";
-    if (w.mnuFont != nullptr) {
-      risposta->clearFocus();
-      w.mnuFont_Click();
-      EXPECT_EQ(w.focusWidget(), risposta) << "after the font dialog closes";
+  for (const auto& [w, risposta] : casi) {
+    SCOPED_TRACE(w->windowTitle().toStdString());
+    w->Show();
+    EXPECT_EQ(w->focusWidget(), risposta(*w)) << "after the first draw";
+    risposta(*w)->clearFocus();  // a click on the window's background: the focus nowhere
+    w->mnuVisual_Click();
+    w->mnuChiudi_Click();
+    EXPECT_EQ(w->focusWidget(), risposta(*w)) << "after the grid closes";
+    if (w->mnuFont != nullptr) {
+      risposta(*w)->clearFocus();
+      w->mnuFont_Click();
+      EXPECT_EQ(w->focusWidget(), risposta(*w)) << "after the font dialog closes";
     }
-    w.Unload();
+    w->Unload();
   }
 }

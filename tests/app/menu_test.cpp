@@ -35,6 +35,9 @@ class MenuTest : public ::testing::Test {
   }
   void TearDown() override {
     for (auto* f : platform::Form::LoadedForms()) f->Unload();
+    platform::Form::SetFrameOverride({});
+    platform::SetScreenSizeOverride({});
+    platform::SetMsgBoxHandler({});
   }
   std::string Ini() const { return home_.config() + "/ImpostazioniProgrammiOlmea/Fosku/fosku.INI"; }
   FormMenu& Menu() { return platform::Instance<FormMenu>(); }
@@ -327,55 +330,45 @@ TEST_F(MenuTest, UnderAWindowManagerEveryFrameFillsTheScreen) {
   Module1::RegistraFinestre();
   testsupport::TempProgramFolder programma(true);
   const QMargins openbox(1, 20, 1, 5);
+  const QRect schermo(0, 0, 1024, 768);
   std::set<const platform::Form*> incorniciate;
-  struct Sostituti {
-    Sostituti(std::set<const platform::Form*>& c, QMargins m) {
-      platform::SetScreenSizeOverride([] { return QSizeF(1024 * 15.0, 768 * 15.0); });
-      platform::Form::SetFrameOverride([&c, m](const platform::Form* f) { return c.count(f) ? m : QMargins(); });
-      platform::SetMsgBoxHandler([](const QString&, int) { return platform::vbOK; });
-    }
-    ~Sostituti() {
-      platform::Form::SetFrameOverride({});
-      platform::SetScreenSizeOverride({});
-      platform::SetMsgBoxHandler({});
-    }
-  } sostituti(incorniciate, openbox);
-  auto incornicia = [&](platform::Form* f) {
-    incorniciate.insert(f);
-    QMoveEvent e(f->pos(), f->pos());
-    QCoreApplication::sendEvent(f, &e);
+  platform::SetScreenSizeOverride([] { return QSizeF(1024 * 15.0, 768 * 15.0); });
+  platform::Form::SetFrameOverride([&](const platform::Form* f) { return incorniciate.count(f) ? openbox : QMargins(); });
+  platform::SetMsgBoxHandler([](const QString&, int) { return platform::vbOK; });
+  auto intera = [&](platform::Form& f) { return f.geometry().marginsAdded(openbox) == schermo; };
+  auto incornicia = [&](platform::Form& f) {
+    incorniciate.insert(&f);
+    QMoveEvent e(f.pos(), f.pos());
+    QCoreApplication::sendEvent(&f, &e);
   };
-  auto testi = [](platform::Form* f) {
+
+  auto testi = [](platform::Form& f) {
     QStringList t;
-    for (auto* l : f->Surface()->findChildren<QLabel*>()) t << l->text();
+    for (auto* l : f.Surface()->findChildren<QLabel*>()) t << l->text();
     return t;
   };
-  const QRect schermo(0, 0, 1024, 768);
 
   auto& avvio = platform::Instance<FormAvvio>();
   avvio.Show();
-  incornicia(&avvio);
-  EXPECT_EQ(avvio.geometry().marginsAdded(openbox), schermo);
+  incornicia(avvio);
+  EXPECT_TRUE(intera(avvio));
   QTest::mouseClick(avvio.Command1, Qt::LeftButton);
-  EXPECT_EQ(Menu().geometry().marginsAdded(openbox), schermo) << "the menu";
+  EXPECT_TRUE(intera(Menu()));
   Menu().mnuAbout_Click();
-  EXPECT_EQ(platform::Instance<FormInfo>().geometry().marginsAdded(openbox), schermo) << "the about box";
-  QTest::mouseClick(platform::Instance<FormInfo>().Command1, Qt::LeftButton);
+  EXPECT_TRUE(intera(platform::Instance<FormInfo>())) << "the about box";
+  platform::ChangeWindow(&platform::Instance<FormInfo>(), &Menu());
   for (int i = 0; i < 20; ++i) {
     SCOPED_TRACE(i);
-    Menu().Show();
     incorniciate.clear();
     Menu().Command1_Click(i);
     ASSERT_EQ(platform::Form::LoadedCount(), 1);
-    platform::Form* finestra = platform::Form::LoadedForms().front();
-    EXPECT_EQ(finestra->geometry().marginsAdded(openbox), schermo) << "on its first showing";
+    platform::Form& finestra = *platform::Form::LoadedForms().front();
+    EXPECT_TRUE(intera(finestra)) << "on its first showing";
     const QStringList prima = testi(finestra);
     incornicia(finestra);
-    EXPECT_EQ(finestra->geometry().marginsAdded(openbox), schermo) << "once framed";
+    EXPECT_TRUE(intera(finestra)) << "once framed";
     EXPECT_EQ(testi(finestra), prima) << "no second activation: the item drawn stays";
-    if (auto* e = dynamic_cast<ExerciseWindow*>(finestra)) e->mnuEsci_Click();
-    if (auto* t = dynamic_cast<Form3*>(finestra)) t->mnuEsci_Click();
-    ASSERT_TRUE(Menu().IsLoaded());
+    platform::ChangeWindow(&finestra, &Menu());
   }
 }
 

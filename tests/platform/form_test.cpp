@@ -12,8 +12,7 @@ namespace {
 
 class Finestra : public platform::Form {
  public:
-  int attivazioni = 0;
-  int ridimensionamenti = 0;
+  int attivazioni = 0, ridimensionamenti = 0;
 
  protected:
   void Form_Load() override { SetDesignSize(9000, 6000); }
@@ -24,7 +23,7 @@ class Finestra : public platform::Form {
   void Form_Resize() override { ++ridimensionamenti; }
 };
 
-// A 1024 x 768 screen and a window system that frames a window when the test says so.
+// A 1024 x 768 screen and a window system that frames the window when the test says so.
 class FormGeometry : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -36,65 +35,31 @@ class FormGeometry : public ::testing::Test {
     platform::Form::SetFrameOverride({});
     platform::SetScreenSizeOverride({});
   }
-  // The window manager frames the window: it reports the frame and moves the window.
-  void Incornicia(QMargins m) {
+  void Incornicia(QMargins m) {  // the frame is reported and the window moved
     cornice = m;
     QMoveEvent e(f.pos(), f.pos());
     QCoreApplication::sendEvent(&f, &e);
   }
   QMargins cornice;
   Finestra f;
+  const QMargins openbox{1, 20, 1, 5};  // left, top (the title bar), right, bottom
 };
 
-const QMargins kOpenbox(1, 20, 1, 5);  // left, top (the title bar), right, bottom
-
 }  // namespace
-
-TEST_F(FormGeometry, WithNoWindowManagerTheInnerAreaIsTheScreen) {
-  f.Show();
-  EXPECT_EQ(f.geometry(), QRect(0, 0, 1024, 768));
-  Incornicia(QMargins());
-  EXPECT_EQ(f.geometry(), QRect(0, 0, 1024, 768));
-  EXPECT_DOUBLE_EQ(f.Top(), 0);
-  EXPECT_DOUBLE_EQ(f.Height(), 768 * 15.0);
-}
 
 TEST_F(FormGeometry, AFrameThatArrivesLatePlacesTheWindowAgainOnce) {
   f.Show();
   ASSERT_EQ(f.geometry(), QRect(0, 0, 1024, 768));  // nothing known of a frame yet
   const int ridimensionamenti = f.ridimensionamenti;
-  Incornicia(kOpenbox);
-  // The title bar lies on the screen: the frame fills it, the inner area is what is left.
-  EXPECT_EQ(f.geometry(), QRect(1, 20, 1022, 743));
-  EXPECT_DOUBLE_EQ(f.Top(), 0);
-  EXPECT_DOUBLE_EQ(f.Left(), 0);
-  EXPECT_DOUBLE_EQ(f.Width(), 1024 * 15.0);
-  EXPECT_DOUBLE_EQ(f.Height(), 768 * 15.0);
+  Incornicia(openbox);
+  EXPECT_EQ(f.geometry(), QRect(1, 20, 1022, 743)) << "the frame fills the screen";
   EXPECT_EQ(f.attivazioni, 1) << "the activation step runs once per showing";
-  EXPECT_EQ(f.ridimensionamenti, ridimensionamenti + 1) << "the resize step follows the new size";
-
-  // Later moves are the pupil's: the window stays where the pupil put it.
-  f.setGeometry(100, 120, 500, 400);
-  Incornicia(kOpenbox);
+  EXPECT_EQ(f.ridimensionamenti, ridimensionamenti + 1);
+  f.setGeometry(100, 120, 500, 400);  // a move of the pupil's stays
+  Incornicia(openbox);
   EXPECT_EQ(f.geometry(), QRect(100, 120, 500, 400));
-}
 
-TEST_F(FormGeometry, TheNextShowingUsesTheFrameLearnt) {
-  f.Show();
-  Incornicia(kOpenbox);
-  f.Unload();
-  cornice = QMargins();  // a new native window: not framed yet
-  f.Show();
-  EXPECT_EQ(f.geometry(), QRect(1, 20, 1022, 743)) << "placed whole before the frame arrives";
-  const int ridimensionamenti = f.ridimensionamenti;
-  Incornicia(kOpenbox);
-  EXPECT_EQ(f.geometry(), QRect(1, 20, 1022, 743));
-  EXPECT_EQ(f.ridimensionamenti, ridimensionamenti) << "the same frame: nothing is placed again";
-}
-
-TEST_F(FormGeometry, OuterSettersCountTheFrame) {
-  f.Show();
-  Incornicia(kOpenbox);
+  // The outer measures count the frame.
   f.SetTop(1500);
   f.SetLeft(3000);
   f.SetWidth(6000);
@@ -104,4 +69,16 @@ TEST_F(FormGeometry, OuterSettersCountTheFrame) {
   EXPECT_DOUBLE_EQ(f.Left(), 3000);
   EXPECT_DOUBLE_EQ(f.Width(), 6000);
   EXPECT_DOUBLE_EQ(f.Height(), 4500);
+}
+
+TEST_F(FormGeometry, TheNextShowingUsesTheFrameLearnt) {
+  f.Show();
+  Incornicia(openbox);
+  f.Unload();
+  cornice = QMargins();  // a new native window: not framed yet
+  f.Show();
+  EXPECT_EQ(f.geometry(), QRect(1, 20, 1022, 743)) << "whole on the screen before its frame arrives";
+  const int ridimensionamenti = f.ridimensionamenti;
+  Incornicia(openbox);
+  EXPECT_EQ(f.ridimensionamenti, ridimensionamenti) << "the same frame: nothing is placed again";
 }

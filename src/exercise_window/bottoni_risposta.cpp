@@ -132,7 +132,10 @@ void BottoniRisposta::GeneraEsercizio() {
     scelteSegnalate_ = true;
     SegnalaScelteMancanti();
   }
+  FuocoDoveSiRisponde();
 }
+
+QWidget* BottoniRisposta::DoveSiRisponde() const { return PrimoAbilitato(Command1); }
 
 void BottoniRisposta::SegnalaScelteSenzaLista(const std::vector<std::string>& files, bool altreUsabili,
                                          const QString& apertura) {

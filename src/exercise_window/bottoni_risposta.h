@@ -80,6 +80,7 @@ class BottoniRisposta : public ExerciseWindow {
   void Form_Activate() override;
   void Form_Unloaded() override;
   QWidget* EtichettaFont() override { return Label2; }
+  QWidget* DoveSiRisponde() const override;
   void DopoFont() override;
   void Ridisponi() override { CentraEtichetta(); }
   // The answer buttons take the size at which the probe text fills the first one.

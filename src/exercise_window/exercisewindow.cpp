@@ -232,6 +232,22 @@ void ExerciseWindow::mnuChiudi_Click() {
   Griglia->hide();
   mnuChiudi->setVisible(false);
   for (QAction* a : VociEsercizio()) a->setVisible(true);
+  RiportaFuoco();
+}
+
+void ExerciseWindow::FuocoDoveSiRisponde() {
+  if (Griglia == nullptr || Griglia->isVisible()) return;
+  QWidget* posto = DoveSiRisponde();
+  if (posto == nullptr && BottoneAvanti != nullptr && BottoneAvanti->isEnabled() && !BottoneAvanti->isHidden()) {
+    posto = BottoneAvanti;
+  }
+  if (posto != nullptr) posto->setFocus(Qt::OtherFocusReason);
+}
+
+void ExerciseWindow::RiportaFuoco() {
+  const QWidget* f = focusWidget();
+  if (f != nullptr && f->isEnabled() && f->isVisible() && Surface()->isAncestorOf(f)) return;
+  FuocoDoveSiRisponde();
 }
 
 void ExerciseWindow::ContaRisposta(bool giusta, bool suono) {
@@ -288,11 +304,13 @@ void ExerciseWindow::mnuFont_Click() {
   const long size = platform::RoundHalfEven(f.pointSizeF());
   if (f.family().isEmpty() || size < 1 || size > 32767) {
     platform::MsgBox(this, QStringLiteral("selezionare sia il tipo di font che la dimensione"), platform::vbCritical);
+    RiportaFuoco();
     return;
   }
   ModuloPerIni::Impostazioni.NomeFont[static_cast<size_t>(config_.gruppoFont)] = f.family().toStdString();
   ModuloPerIni::Impostazioni.DimensioneFont[static_cast<size_t>(config_.gruppoFont)] = static_cast<std::int16_t>(size);
   DopoFont();
+  RiportaFuoco();
 }
 
 void ExerciseWindow::SegnalaFileMancanti(const std::vector<std::string>& files, const QString& apertura,

@@ -52,6 +52,10 @@ class ExerciseWindow : public platform::Form {
   void ContaRisposta(bool giusta, bool suono = true);
   // Both counters to zero, and the panels rewritten (the load step and the reset command).
   void AzzeraContatori();
+  // Gives the focus to where the pupil answers (DoveSiRisponde), or to the next-item button once
+  // the item is answered, so that the keyboard alone goes on. Nothing changes while the results
+  // grid is on show (it holds the focus then).
+  void FuocoDoveSiRisponde();
   const ConfigFinestra& Config() const { return config_; }
 
   // The window the return command leads to (the main menu). The program registers it at
@@ -108,6 +112,21 @@ class ExerciseWindow : public platform::Form {
   bool ClasseDaMenu(const std::vector<QAction*>& voci, int Index, int spuntata, bool usabile);
   // Puts a label, sized to its text, in the middle of the box that holds it.
   static void CentraEtichetta(QLabel* etichetta, QWidget* riquadro);
+
+  // The control where the pupil answers the item on show: the first enabled answer button, or
+  // the answer box. Null when the item is answered or the window answers by the mouse alone.
+  virtual QWidget* DoveSiRisponde() const { return nullptr; }
+  // After the results grid or a dialog closes: unless the focus is on a control that can take
+  // it, it goes to where the pupil answers.
+  void RiportaFuoco();
+  // The first of these controls that is enabled and not hidden, or null.
+  template <class Controlli>
+  static QWidget* PrimoAbilitato(const Controlli& controlli) {
+    for (QWidget* c : controlli) {
+      if (c != nullptr && c->isEnabled() && c->isVisibleTo(c->window())) return c;
+    }
+    return nullptr;
+  }
 
   // The label the font dialog edits, and what follows the choice.
   virtual QWidget* EtichettaFont() { return nullptr; }

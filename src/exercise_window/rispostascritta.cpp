@@ -99,9 +99,11 @@ void RispostaScritta::GeneraEsercizio() {
   }
   Label2->setText(*testo);
   CentraEtichetta(Label2, Picture1);
-  if (Text1[0]->isEnabled()) Text1[0]->setFocus();
   AggiungiRiga(Label2->text());
+  FuocoDoveSiRisponde();
 }
+
+QWidget* RispostaScritta::DoveSiRisponde() const { return PrimoAbilitato(Text1); }
 
 bool RispostaScritta::eventFilter(QObject* watched, QEvent* event) {
   if (InvioRilasciato(event)) {

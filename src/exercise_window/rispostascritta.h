@@ -71,6 +71,7 @@ class RispostaScritta : public ExerciseWindow {
   void Form_Unloaded() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   QWidget* EtichettaFont() override { return Label2; }
+  QWidget* DoveSiRisponde() const override;
   void DopoFont() override;
   void Ridisponi() override { CentraEtichetta(Label2, Picture1); }
 

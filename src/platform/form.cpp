@@ -75,22 +75,84 @@ void Form::Unload() {
 double Form::ScaleWidth() const { return surface_ != nullptr ? surface_->width() * TwipsPerPixelX() : 0; }
 double Form::ScaleHeight() const { return surface_ != nullptr ? surface_->height() * TwipsPerPixelY() : 0; }
 
-// The outer place and size include the window's frame, as the screen shows it.
-double Form::Top() const { return frameGeometry().y() * TwipsPerPixelY(); }
-double Form::Left() const { return frameGeometry().x() * TwipsPerPixelX(); }
-double Form::Width() const { return frameGeometry().width() * TwipsPerPixelX(); }
-double Form::Height() const { return frameGeometry().height() * TwipsPerPixelY(); }
+// The outer place and size include the window's frame, as the screen shows it. Under a window
+// manager the frame is known only once the window has been framed; until then the frame of the
+// last window framed stands in, and the window is placed again when its own frame arrives.
+namespace {
+std::function<QMargins(const Form*)>& FrameOverride() {
+  static std::function<QMargins(const Form*)> f;
+  return f;
+}
+QMargins& LearntFrame() {
+  static QMargins learnt;
+  return learnt;
+}
+}  // namespace
 
-void Form::SetTop(double v) { move(frameGeometry().x(), ToPixelsY(v)); }
-void Form::SetLeft(double v) { move(ToPixelsX(v), frameGeometry().y()); }
+void Form::SetFrameOverride(std::function<QMargins(const Form*)> frame) {
+  FrameOverride() = std::move(frame);
+  LearntFrame() = QMargins();
+}
+
+QMargins Form::ReportedFrame() const {
+  if (FrameOverride()) return FrameOverride()(this);
+  const QRect f = frameGeometry();
+  const QRect g = geometry();
+  return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+}
+
+QMargins Form::Frame() const {
+  const QMargins reported = ReportedFrame();
+  return reported.isNull() ? LearntFrame() : reported;
+}
+
+QRect Form::Outer() const { return geometry().marginsAdded(Frame()); }
+
+void Form::Place(const QRect& outer) {
+  const QMargins m = Frame();
+  outer_ = outer;
+  placedWith_ = m;
+  awaitingFrame_ = ReportedFrame().isNull();
+  const QRect inner = outer.marginsRemoved(m);
+  setGeometry(inner.x(), inner.y(), std::max(1, inner.width()), std::max(1, inner.height()));
+}
+
+void Form::FrameArrived() {
+  if (!awaitingFrame_ || !isVisible() || windowState() != Qt::WindowNoState) return;
+  const QMargins reported = ReportedFrame();
+  if (reported.isNull()) return;  // not framed yet (or never: no window manager)
+  awaitingFrame_ = false;
+  LearntFrame() = reported;
+  if (reported == placedWith_) return;
+  Place(outer_);  // the resize step follows; the activation step does not run again
+  CheckResize();
+}
+
+double Form::Top() const { return (Outer().y() - ScreenOriginPixels().y()) * TwipsPerPixelY(); }
+double Form::Left() const { return (Outer().x() - ScreenOriginPixels().x()) * TwipsPerPixelX(); }
+double Form::Width() const { return Outer().width() * TwipsPerPixelX(); }
+double Form::Height() const { return Outer().height() * TwipsPerPixelY(); }
+
+void Form::SetTop(double v) {
+  QRect o = Outer();
+  o.moveTop(ScreenOriginPixels().y() + ToPixelsY(v));
+  Place(o);
+}
+void Form::SetLeft(double v) {
+  QRect o = Outer();
+  o.moveLeft(ScreenOriginPixels().x() + ToPixelsX(v));
+  Place(o);
+}
 void Form::SetWidth(double v) {
-  const int frame = frameGeometry().width() - width();
-  resize(std::max(1, ToPixelsX(v) - frame), height());
+  QRect o = Outer();
+  o.setWidth(ToPixelsX(v));
+  Place(o);
   CheckResize();
 }
 void Form::SetHeight(double v) {
-  const int frame = frameGeometry().height() - height();
-  resize(width(), std::max(1, ToPixelsY(v) - frame));
+  QRect o = Outer();
+  o.setHeight(ToPixelsY(v));
+  Place(o);
   CheckResize();
 }
 
@@ -140,6 +202,21 @@ void Form::CheckResize() {
   if (now == lastSurfaceSize_) return;  // resize events can come late or twice with one size
   lastSurfaceSize_ = now;
   Form_Resize();
+}
+
+bool Form::event(QEvent* e) {
+  const bool done = QMainWindow::event(e);
+  switch (e->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+      FrameArrived();
+      break;
+    default:
+      break;
+  }
+  return done;
 }
 
 void Form::resizeEvent(QResizeEvent* e) {

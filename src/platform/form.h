@@ -6,9 +6,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPointer>
 #include <QRectF>
 #include <QSize>
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -30,7 +32,8 @@ class Form : public QMainWindow {
   double ScaleWidth() const;
   double ScaleHeight() const;
 
-  // The window's outer place on the screen, in twips.
+  // The window's outer place on the screen, in twips, its frame and title bar included, from
+  // the top-left corner of the screen's available area.
   double Top() const;
   double Left() const;
   double Width() const;
@@ -41,6 +44,14 @@ class Form : public QMainWindow {
   void SetHeight(double v);
   // Moves the window to the top-left corner and gives it the screen's height and width.
   void CopriSchermo();
+
+  // The frame the window system puts around the window (title bar and borders), in pixels:
+  // what it reports now, or, before it has framed this window, the frame it gave the last
+  // window it framed. Null with no window manager.
+  QMargins Frame() const;
+  // Tests stand in for the window system's report of a window's frame (an empty function: the
+  // real one). Setting it also forgets the frame learnt so far.
+  static void SetFrameOverride(std::function<QMargins(const Form*)> frame);
 
   // The controls of the window in creation order (the resizer scales these).
   std::vector<QWidget*> Controls() const;
@@ -70,6 +81,7 @@ class Form : public QMainWindow {
   // Registers a control that another control contains (its rectangle is in its container's twips).
   void RegisterChildControl(QWidget* w, double left, double top, double width, double height);
 
+  bool event(QEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
 
@@ -78,12 +90,25 @@ class Form : public QMainWindow {
 
  private:
   void Load();
+  // The frame as the window system reports it now (null before it has framed the window).
+  QMargins ReportedFrame() const;
+  // The outer rectangle in pixels that the window has now, with the frame as far as known.
+  QRect Outer() const;
+  // Puts the window so that its frame fills the outer rectangle.
+  void Place(const QRect& outer);
+  // The frame became known: if it is not the one the window was placed with, place it again.
+  void FrameArrived();
 
   bool loaded_ = false;
   bool inLoad_ = false;
   QWidget* surface_ = nullptr;
   std::vector<QPointer<QWidget>> controls_;
   QSize lastSurfaceSize_;
+  // The outer rectangle the program asked for last, the frame it was placed with, and whether
+  // that frame was a guess made before the window system framed the window.
+  QRect outer_;
+  QMargins placedWith_;
+  bool awaitingFrame_ = false;
 };
 
 // The change of window: show the target (loading and activating it), then unload the caller.

@@ -46,6 +46,12 @@ double ScreenHeightTwips() {
   return s != nullptr ? s->availableGeometry().height() * TwipsPerPixelY() : 600 * 15.0;
 }
 
+QPoint ScreenOriginPixels() {
+  if (ScreenOverride()) return QPoint(0, 0);
+  QScreen* s = Screen();
+  return s != nullptr ? s->availableGeometry().topLeft() : QPoint(0, 0);
+}
+
 void SetScreenSizeOverride(std::function<QSizeF()> twipsSize) { ScreenOverride() = std::move(twipsSize); }
 
 QRectF TwipsRect(const QWidget* w) {

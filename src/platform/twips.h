@@ -3,6 +3,7 @@
 // platform/colours.h, which comes with this header.
 #pragma once
 
+#include <QPoint>
 #include <QRectF>
 #include <QString>
 #include <cstdint>
@@ -24,6 +25,9 @@ int ToPixelsY(double twips);
 double ScreenWidthTwips();
 double ScreenHeightTwips();
 void SetScreenSizeOverride(std::function<QSizeF()> twipsSize);  // empty function: the real screen
+// The top-left corner of the screen's available area (without panels), in pixels: where a
+// window's Top and Left of 0 lie. (0, 0) while the screen size is overridden.
+QPoint ScreenOriginPixels();
 
 // A control's place in its container, in twips. The value set is kept exactly (a control may
 // be handed a fractional twip); the widget is placed at the nearest pixel.

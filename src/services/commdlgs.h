@@ -18,8 +18,10 @@ struct FontChoice {
   bool underline = false;
 };
 
-// The starting point handed to the dialog: the target's style and size, the default face.
+// The starting point handed to the dialog: the target's face as the settings name it, its
+// style and size.
 struct FontRequest {
+  QString name;
   int pointSizeTenths = 0;
   int weight = 0;
   bool italic = false;

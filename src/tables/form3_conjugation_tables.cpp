@@ -207,10 +207,7 @@ void Form3::Form_Load() {
 
 void Form3::Form_Activate() {
   classiSegnalate_.clear();
-  SetTop(0);
-  SetLeft(0);
-  SetHeight(platform::ScreenHeightTwips());
-  SetWidth(platform::ScreenWidthTwips());
+  CopriSchermo();
   CheckResize();
 
   const std::uint32_t sfondo = platform::ToVbColor(platform::BackColor(Picture1));

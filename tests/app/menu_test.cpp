@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QMoveEvent>
 #include <QTest>
 #include <QMenuBar>
 #include <filesystem>
@@ -33,6 +35,9 @@ class MenuTest : public ::testing::Test {
   }
   void TearDown() override {
     for (auto* f : platform::Form::LoadedForms()) f->Unload();
+    platform::Form::SetFrameOverride({});
+    platform::SetScreenSizeOverride({});
+    platform::SetMsgBoxHandler({});
   }
   std::string Ini() const { return home_.config() + "/ImpostazioniProgrammiOlmea/Fosku/fosku.INI"; }
   FormMenu& Menu() { return platform::Instance<FormMenu>(); }
@@ -340,6 +345,55 @@ TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
   EXPECT_EQ(avanti(), prima);
   EXPECT_TRUE(messaggi.isEmpty()) << messaggi.join(" | ").toStdString();
   platform::SetMsgBoxHandler({});
+}
+
+// Under a window manager that frames each window only after it is shown, every window's frame,
+// title bar included, fills the screen: the first window once its frame arrives (without running
+// its activation step again), every later one from its first showing.
+TEST_F(MenuTest, UnderAWindowManagerEveryFrameFillsTheScreen) {
+  Module1::RegistraFinestre();
+  testsupport::TempProgramFolder programma(true);
+  const QMargins openbox(1, 20, 1, 5);
+  const QRect schermo(0, 0, 1024, 768);
+  std::set<const platform::Form*> incorniciate;
+  platform::SetScreenSizeOverride([] { return QSizeF(1024 * 15.0, 768 * 15.0); });
+  platform::Form::SetFrameOverride([&](const platform::Form* f) { return incorniciate.count(f) ? openbox : QMargins(); });
+  platform::SetMsgBoxHandler([](const QString&, int) { return platform::vbOK; });
+  auto intera = [&](platform::Form& f) { return f.geometry().marginsAdded(openbox) == schermo; };
+  auto incornicia = [&](platform::Form& f) {
+    incorniciate.insert(&f);
+    QMoveEvent e(f.pos(), f.pos());
+    QCoreApplication::sendEvent(&f, &e);
+  };
+
+  auto testi = [](platform::Form& f) {
+    QStringList t;
+    for (auto* l : f.Surface()->findChildren<QLabel*>()) t << l->text();
+    return t;
+  };
+
+  auto& avvio = platform::Instance<FormAvvio>();
+  avvio.Show();
+  incornicia(avvio);
+  EXPECT_TRUE(intera(avvio));
+  QTest::mouseClick(avvio.Command1, Qt::LeftButton);
+  EXPECT_TRUE(intera(Menu()));
+  Menu().mnuAbout_Click();
+  EXPECT_TRUE(intera(platform::Instance<FormInfo>())) << "the about box";
+  platform::ChangeWindow(&platform::Instance<FormInfo>(), &Menu());
+  for (int i = 0; i < 20; ++i) {
+    SCOPED_TRACE(i);
+    incorniciate.clear();
+    Menu().Command1_Click(i);
+    ASSERT_EQ(platform::Form::LoadedCount(), 1);
+    platform::Form& finestra = *platform::Form::LoadedForms().front();
+    EXPECT_TRUE(intera(finestra)) << "on its first showing";
+    const QStringList prima = testi(finestra);
+    incornicia(finestra);
+    EXPECT_TRUE(intera(finestra)) << "once framed";
+    EXPECT_EQ(testi(finestra), prima) << "no second activation: the item drawn stays";
+    platform::ChangeWindow(&finestra, &Menu());
+  }
 }
 
 // Every data file replaced by garbage (random bytes, stray "#", "[", "]", commas, line ends): each

@@ -1,7 +1,15 @@
 # Installs the build into a fresh prefix and checks the layout of an installed copy:
 # the program's folder, the bin/fosku link to it, the desktop entry and the icons.
 # cmake -DBUILD_DIR=... -DPREFIX=... -P check_install.cmake
-file(REMOVE_RECURSE "${PREFIX}")
+# The prefix holds a blank and the characters a desktop entry's command line must escape (but a
+# backslash, which cmake --install does not take in a prefix).
+string(REGEX MATCH "[\"`$%\\]" odd "${PREFIX}")
+if(odd)
+  message(FATAL_ERROR "the check needs a plain folder to install into, not ${PREFIX}")
+endif()
+set(BASE "${PREFIX}")
+set(PREFIX "${BASE}/a b $c \"q\" %p `t`")
+file(REMOVE_RECURSE "${BASE}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE rc OUTPUT_QUIET)
 if(NOT rc EQUAL 0)
@@ -27,7 +35,11 @@ if(NOT target STREQUAL program)
 endif()
 
 file(READ "${PREFIX}/share/applications/fosku.desktop" entry)
-foreach(line "Type=Application" "Name=Fosku" "Exec=${PREFIX}/bin/fosku" "Icon=fosku" "Categories=Education;")
+# Exec in double quotes, ", ` and $ escaped by a backslash, % doubled, then every backslash
+# written twice as in any string of the file; TryExec is a plain string, as the path is.
+set(exec "Exec=\"${BASE}/a b \\\\$c \\\\\"q\\\\\" %%p \\\\`t\\\\`/bin/fosku\"\n")
+set(tryexec "TryExec=${PREFIX}/bin/fosku\n")
+foreach(line "Type=Application" "Name=Fosku" "${exec}" "${tryexec}" "Icon=fosku" "Categories=Education;")
   string(FIND "${entry}" "${line}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the desktop entry lacks \"${line}\"")
@@ -37,4 +49,4 @@ string(FIND "${entry}" "@" at)
 if(NOT at EQUAL -1)
   message(FATAL_ERROR "the desktop entry keeps an unreplaced @...@ variable")
 endif()
-file(REMOVE_RECURSE "${PREFIX}")
+file(REMOVE_RECURSE "${BASE}")

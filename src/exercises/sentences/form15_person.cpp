@@ -87,6 +87,8 @@ void Form15::PreparaFrase() {
   primaParolaScritta_.clear();
 }
 
+QWidget* Form15::DoveSiRisponde() const { return PrimoAbilitato(Command1); }
+
 void Form15::NessunaFrase() {
   for (QPushButton* b : Command1) b->setEnabled(false);
 }

@@ -40,6 +40,7 @@ class Form15 : public TavolaParole {
   void NessunaFrase() override;
   void PreparaParola(EtichettaParola* l, const PezzoFrase& p) override;
   std::vector<std::string> FileFrasi() const override { return {kFile}; }
+  QWidget* DoveSiRisponde() const override;
   void Form_Unloaded() override;
 
  private:

@@ -162,7 +162,10 @@ void TavolaParole::GeneraFrase() {
       PreparaParola(l, pezzi[k]);
       platform::SetTag(l, pezzi[k].etichetta);
     }
-    if (DisponiParole()) return;
+    if (DisponiParole()) {
+      FuocoDoveSiRisponde();
+      return;
+    }
     troppoLunga[static_cast<size_t>(*riga)] = true;
     TogliParole();
   }

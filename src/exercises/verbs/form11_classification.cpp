@@ -289,7 +289,15 @@ void Form11::GeneraEsercizio() {
   InfinitoAtteso = QString::fromStdString(CostruisciFosku::Forme[0]);
 
   Text1->setEnabled(true);
-  Text1->setFocus();
+  FuocoDoveSiRisponde();
+}
+
+QWidget* Form11::DoveSiRisponde() const {
+  if (Text1->isEnabled()) return Text1;
+  for (QWidget* o : {PrimoAbilitato(Option2), PrimoAbilitato(Option1), PrimoAbilitato(Option3), PrimoAbilitato(Option4)}) {
+    if (o != nullptr) return o;
+  }
+  return nullptr;
 }
 
 bool Form11::eventFilter(QObject* watched, QEvent* event) {
@@ -323,6 +331,7 @@ void Form11::Text1_KeyUp(int KeyCode, int /*Shift*/) {
   Appendi(2, InfinitoAtteso);
   Giusta();
   ApriPannello(Picture2);
+  FuocoDoveSiRisponde();
 }
 
 void Form11::Option2_Click(int Index) {
@@ -336,6 +345,7 @@ void Form11::Option2_Click(int Index) {
   Giusta();
   ChiudiPannello(Picture2);
   ApriPannello(Picture1);
+  FuocoDoveSiRisponde();
 }
 
 void Form11::Option1_Click(int Index) {
@@ -351,6 +361,7 @@ void Form11::Option1_Click(int Index) {
                   (Index >= 3 ? QStringLiteral("persona plurale") : QStringLiteral("persona singolare")));
   Appendi(4, Label6->text());
   ApriPannello(Picture3);
+  FuocoDoveSiRisponde();
 }
 
 void Form11::Option3_Click(int Index) {
@@ -366,6 +377,7 @@ void Form11::Option3_Click(int Index) {
   // Only the tenses of the answered mood are offered.
   for (QFrame* p : Picture4) ColoraPannello(p, kAperto);
   Picture4[static_cast<size_t>(Index)]->show();
+  FuocoDoveSiRisponde();
 }
 
 void Form11::Option4_Click(int Index) {

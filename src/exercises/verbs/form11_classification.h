@@ -74,6 +74,8 @@ class Form11 : public ExerciseWindow {
   void Form_Activate() override;
   void Form_Unloaded() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The infinitive's box, or the first option of the step that is open.
+  QWidget* DoveSiRisponde() const override;
 
  private:
   // A tense of the chosen level.

@@ -69,8 +69,9 @@ bool HaColore(QWidget* w, std::uint32_t colore) {
   return w->property("fosku_colore").isValid() && w->property("fosku_colore").toUInt() == colore;
 }
 
+// A button the menu has let go (it is being unloaded) keeps whatever colour it has.
 void Colora(QWidget* w, std::uint32_t colore) {
-  if (HaColore(w, colore)) return;  // a colour is written only when it differs
+  if (w == nullptr || HaColore(w, colore)) return;  // a colour is written only when it differs
   w->setProperty("fosku_colore", colore);
   platform::SetBackColor(w, colore);
 }
@@ -167,7 +168,7 @@ void FormMenu::Form_Unloaded() {
 }
 
 bool FormMenu::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+  if (IsLoaded() && (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)) {
     if (watched == Surface()) {
       Form_MouseMove();
     } else {

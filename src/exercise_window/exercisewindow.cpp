@@ -144,20 +144,19 @@ int ExerciseWindow::AggiungiRiga(const QString& testo) {
   return riga;
 }
 
-QMenu* ExerciseWindow::AggiungiMenuEsercizio(const QString& titolo, QAction* prima, bool conGriglia) {
+QMenu* ExerciseWindow::AggiungiMenuEsercizio(const QString& titolo, QAction* prima) {
   auto* menu = new QMenu(titolo, menuBar());  // goes with the menu bar at unload
   menuBar()->insertMenu(prima != nullptr ? prima : mnuAzzera, menu);
-  if (conGriglia) menuEsercizio_.push_back(menu->menuAction());
+  menuEsercizio_.push_back(menu->menuAction());
   return menu;
 }
 
 ExerciseWindow::MenuScelte ExerciseWindow::AggiungiMenuScelte(const QString& titolo,
                                                              const std::vector<QString>& didascalie, int primo,
                                                              int spuntata, std::function<void(int)> scelta,
-                                                             bool tasti, Qt::KeyboardModifiers modificatori,
-                                                             bool conGriglia) {
+                                                             bool tasti, Qt::KeyboardModifiers modificatori) {
   MenuScelte m;
-  m.menu = AggiungiMenuEsercizio(titolo, nullptr, conGriglia);
+  m.menu = AggiungiMenuEsercizio(titolo);
   m.voci.assign(static_cast<size_t>(primo), nullptr);
   for (size_t k = 0; k < didascalie.size(); ++k) {
     const int indice = primo + static_cast<int>(k);
@@ -235,12 +234,15 @@ void ExerciseWindow::mnuChiudi_Click() {
   RiportaFuoco();
 }
 
+QWidget* ExerciseWindow::ControlloAvanti() const {
+  if (BottoneAvanti != nullptr && BottoneAvanti->isEnabled() && !BottoneAvanti->isHidden()) return BottoneAvanti;
+  return nullptr;
+}
+
 void ExerciseWindow::FuocoDoveSiRisponde() {
   if (Griglia == nullptr || Griglia->isVisible()) return;
   QWidget* posto = DoveSiRisponde();
-  if (posto == nullptr && BottoneAvanti != nullptr && BottoneAvanti->isEnabled() && !BottoneAvanti->isHidden()) {
-    posto = BottoneAvanti;
-  }
+  if (posto == nullptr) posto = ControlloAvanti();
   if (posto != nullptr) posto->setFocus(Qt::OtherFocusReason);
 }
 
@@ -262,7 +264,10 @@ void ExerciseWindow::ContaRisposta(bool giusta, bool suono) {
   ScriviPannelli();
 }
 
-void ExerciseWindow::mnuAzzera_Click() { AzzeraContatori(); }
+void ExerciseWindow::mnuAzzera_Click() {
+  AzzeraContatori();
+  RiportaFuoco();
+}
 
 void ExerciseWindow::AzzeraContatori() {
   Module1::Esatti = 0;
@@ -270,7 +275,10 @@ void ExerciseWindow::AzzeraContatori() {
   ScriviPannelli();
 }
 
-void ExerciseWindow::mnuStamp_Click() { Stampa::ComandoStampa(this, *Griglia, config_.orientamentoStampa); }
+void ExerciseWindow::mnuStamp_Click() {
+  Stampa::ComandoStampa(this, *Griglia, config_.orientamentoStampa);
+  RiportaFuoco();  // after its message boxes
+}
 
 namespace {
 std::function<platform::Form*()>& FinestraMenu() {

@@ -52,9 +52,9 @@ class ExerciseWindow : public platform::Form {
   void ContaRisposta(bool giusta, bool suono = true);
   // Both counters to zero, and the panels rewritten (the load step and the reset command).
   void AzzeraContatori();
-  // Gives the focus to where the pupil answers (DoveSiRisponde), or to the next-item button once
-  // the item is answered, so that the keyboard alone goes on. Nothing changes while the results
-  // grid is on show (it holds the focus then).
+  // Gives the focus to where the pupil answers (DoveSiRisponde), or to the control that draws the
+  // next item once the item is answered (ControlloAvanti), so that the keyboard alone goes on.
+  // Nothing changes while the results grid is on show (it holds the focus then).
   void FuocoDoveSiRisponde();
   const ConfigFinestra& Config() const { return config_; }
 
@@ -88,14 +88,13 @@ class ExerciseWindow : public platform::Form {
   // No item on show: answers are not judged.
   void NessunItem() { rigaItem_ = 0; }
   // Adds a menu of the window's own (levels, classes) to the menu bar before the reset command
-  // (or before `prima`); while the results grid is on show it is hidden with the other commands
-  // that act on the item, unless `conGriglia` is false.
-  QMenu* AggiungiMenuEsercizio(const QString& titolo, QAction* prima = nullptr, bool conGriglia = true);
+  // (or before `prima`). It acts on the item, so while the results grid is on show it is hidden
+  // with the other commands that do, and its keys do nothing.
+  QMenu* AggiungiMenuEsercizio(const QString& titolo, QAction* prima = nullptr);
   // A menu of choices of the window's own (levels, classes), placed before the reset item. Its
   // items carry the indexes primo, primo + 1, ...; item `spuntata` carries the check mark. A
-  // click moves the check mark to the item and calls `scelta` with the item's index. The menu
-  // stays on show with the grid unless `conGriglia` is true (then it goes with the grid's other
-  // hidden commands).
+  // click moves the check mark to the item and calls `scelta` with the item's index. Like every
+  // menu of the window's own, it leaves the menu bar while the grid is on show.
   struct MenuScelte {
     QMenu* menu = nullptr;
     std::vector<QAction*> voci;  // by index; nullptr below primo
@@ -103,7 +102,7 @@ class ExerciseWindow : public platform::Form {
   // With `tasti`, the items answer F1, F2, ... (with `modificatori` held).
   MenuScelte AggiungiMenuScelte(const QString& titolo, const std::vector<QString>& didascalie, int primo,
                                 int spuntata, std::function<void(int)> scelta, bool tasti = false,
-                                Qt::KeyboardModifiers modificatori = Qt::NoModifier, bool conGriglia = false);
+                                Qt::KeyboardModifiers modificatori = Qt::NoModifier);
   // Puts the check mark of a menu of choices on item `indice` alone.
   static void Spunta(const std::vector<QAction*>& voci, int indice);
   // A class picked from a class menu (`voci`) when its lists hold no verb (`usabile` false): the
@@ -116,6 +115,9 @@ class ExerciseWindow : public platform::Form {
   // The control where the pupil answers the item on show: the first enabled answer button, or
   // the answer box. Null when the item is answered or the window answers by the mouse alone.
   virtual QWidget* DoveSiRisponde() const { return nullptr; }
+  // The control that draws the next item, once the item is answered: the next-item button while
+  // it is enabled and shown. Null while there is none.
+  virtual QWidget* ControlloAvanti() const;
   // After the results grid or a dialog closes: unless the focus is on a control that can take
   // it, it goes to where the pupil answers.
   void RiportaFuoco();

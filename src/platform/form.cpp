@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "platform/heldkeys.h"
 #include "platform/twips.h"
 
 namespace platform {
@@ -17,7 +18,10 @@ std::vector<Form*>& Loaded() {
 }
 }  // namespace
 
-Form::Form(QWidget* parent) : QMainWindow(parent) { setAttribute(Qt::WA_DeleteOnClose, false); }
+Form::Form(QWidget* parent) : QMainWindow(parent) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  WatchHeldKeys();  // a held key is one press in every window
+}
 
 Form::~Form() {
   auto& l = Loaded();
@@ -50,11 +54,23 @@ void Form::Show() {
 
 void Form::Unload() {
   if (!loaded_) return;
+  // The window leaves the screen while its controls are all there: hiding it makes the toolkit
+  // send its own events (the pointer crossing to what lies under it, focus, hide), and the
+  // window's handlers may meet them. From then on nothing reaches them: the window's filters
+  // go and the controls to be discarded send no more signals. Only then does the window drop
+  // its pointers to the controls.
+  hide();
+  for (QObject* o : findChildren<QObject*>()) o->removeEventFilter(this);
+  for (QWidget* parte : {static_cast<QWidget*>(centralWidget()), static_cast<QWidget*>(menuWidget()),
+                         static_cast<QWidget*>(findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))}) {
+    if (parte == nullptr) continue;
+    parte->blockSignals(true);
+    for (QObject* o : parte->findChildren<QObject*>()) o->blockSignals(true);
+  }
   Form_Unloaded();
   loaded_ = false;
   auto& l = Loaded();
   l.erase(std::remove(l.begin(), l.end(), this), l.end());
-  hide();
   controls_.clear();
   // Discard the display: controls, menu bar and status bar are made anew by the next load.
   // They go later, not now: the command that unloads the window may be one of them.

@@ -1,6 +1,7 @@
 #include "platform/statusbar.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "platform/twips.h"
@@ -34,10 +35,25 @@ void StatusBar::SetPanelText(int i, const QString& text) {
 
 void StatusBar::SetHeightTwips(double twips) { setFixedHeight(ToPixelsY(twips)); }
 
+void StatusBar::SetPanelTakesFocus(int i) {
+  QLabel* p = Panel(i);
+  if (p == nullptr) return;
+  p->setFocusPolicy(Qt::TabFocus);
+  p->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(window-text); }"));
+}
+
 bool StatusBar::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease) {
+  bool click = event->type() == QEvent::MouseButtonRelease;
+  if (event->type() == QEvent::KeyPress) {
+    const auto* k = static_cast<QKeyEvent*>(event);
+    click = !k->isAutoRepeat() && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter || k->key() == Qt::Key_Space);
+  }
+  if (click) {
     for (size_t k = 0; k < panels_.size(); ++k) {
-      if (watched == panels_[k]) emit PanelClick(static_cast<int>(k) + 1);
+      if (watched == panels_[k]) {
+        emit PanelClick(static_cast<int>(k) + 1);
+        return event->type() == QEvent::KeyPress;
+      }
     }
   }
   return QStatusBar::eventFilter(watched, event);

@@ -1,4 +1,5 @@
 // A status bar of numbered text panels (from 1); a click on a panel is reported with its number.
+// A panel may take the keyboard focus: then Return, Enter or Space on it is a click on it.
 #pragma once
 
 #include <QLabel>
@@ -16,6 +17,8 @@ class StatusBar : public QStatusBar {
   void SetPanelText(int i, const QString& text);
   QLabel* Panel(int i) const;
   void SetHeightTwips(double twips);
+  // Panel i takes the focus (Tab reaches it while it is shown) and shows a dotted frame then.
+  void SetPanelTakesFocus(int i);
 
  signals:
   void PanelClick(int i);

@@ -11,8 +11,8 @@ namespace {
 constexpr const char* kTwipsRect = "fosku_twipsRect";
 constexpr const char* kTag = "fosku_tag";
 
-std::function<QSizeF()>& ScreenOverride() {
-  static std::function<QSizeF()> f;
+std::function<ScreenAreas()>& ScreenOverride() {
+  static std::function<ScreenAreas()> f;
   return f;
 }
 
@@ -34,25 +34,32 @@ double TwipsPerPixelY() {
 int ToPixelsX(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelX())); }
 int ToPixelsY(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
 
-double ScreenWidthTwips() {
-  if (ScreenOverride()) return ScreenOverride()().width();
+ScreenAreas CurrentScreen() {
+  if (ScreenOverride()) return ScreenOverride()();
   QScreen* s = Screen();
-  return s != nullptr ? s->availableGeometry().width() * TwipsPerPixelX() : 800 * 15.0;
+  if (s == nullptr) return {QRect(0, 0, 800, 600), QRect(0, 0, 800, 600)};
+  return {s->geometry(), s->availableGeometry()};
 }
 
-double ScreenHeightTwips() {
-  if (ScreenOverride()) return ScreenOverride()().height();
-  QScreen* s = Screen();
-  return s != nullptr ? s->availableGeometry().height() * TwipsPerPixelY() : 600 * 15.0;
+void SetScreenOverride(std::function<ScreenAreas()> screen) { ScreenOverride() = std::move(screen); }
+
+void SetScreenSizeOverride(std::function<QSizeF()> twipsSize) {
+  if (!twipsSize) {
+    ScreenOverride() = nullptr;
+    return;
+  }
+  ScreenOverride() = [twipsSize] {
+    const QSizeF t = twipsSize();
+    const QRect r(0, 0, static_cast<int>(std::lround(t.width() / TwipsPerPixelX())),
+                  static_cast<int>(std::lround(t.height() / TwipsPerPixelY())));
+    return ScreenAreas{r, r};
+  };
 }
 
-QPoint ScreenOriginPixels() {
-  if (ScreenOverride()) return QPoint(0, 0);
-  QScreen* s = Screen();
-  return s != nullptr ? s->availableGeometry().topLeft() : QPoint(0, 0);
-}
-
-void SetScreenSizeOverride(std::function<QSizeF()> twipsSize) { ScreenOverride() = std::move(twipsSize); }
+// Windows take the available area, never the whole screen: a panel at an edge stays in view.
+double ScreenWidthTwips() { return CurrentScreen().available.width() * TwipsPerPixelX(); }
+double ScreenHeightTwips() { return CurrentScreen().available.height() * TwipsPerPixelY(); }
+QPoint ScreenOriginPixels() { return CurrentScreen().available.topLeft(); }
 
 QRectF TwipsRect(const QWidget* w) {
   const QVariant v = w->property(kTwipsRect);

@@ -21,12 +21,25 @@ double TwipsPerPixelY();
 int ToPixelsX(double twips);
 int ToPixelsY(double twips);
 
-// The screen's width and height in twips. Tests may replace the source.
+// The screen in pixels: all of it, and the area windows may take (all of it less the panels
+// and docks at its edges, which may lie at the top or the left).
+struct ScreenAreas {
+  QRect whole;
+  QRect available;
+};
+// The primary screen, or what a test describes in its place.
+ScreenAreas CurrentScreen();
+// Tests describe the screen (an empty function: the real one).
+void SetScreenOverride(std::function<ScreenAreas()> screen);
+// Tests give the screen's size in twips, with nothing at its edges: the screen and its available
+// area start at (0, 0). An empty function: the real screen.
+void SetScreenSizeOverride(std::function<QSizeF()> twipsSize);
+
+// The width and height of the screen's available area, in twips.
 double ScreenWidthTwips();
 double ScreenHeightTwips();
-void SetScreenSizeOverride(std::function<QSizeF()> twipsSize);  // empty function: the real screen
-// The top-left corner of the screen's available area (without panels), in pixels: where a
-// window's Top and Left of 0 lie. (0, 0) while the screen size is overridden.
+// The top-left corner of the screen's available area, in pixels: where a window's Top and Left
+// of 0 lie.
 QPoint ScreenOriginPixels();
 
 // A control's place in its container, in twips. The value set is kept exactly (a control may

@@ -270,13 +270,13 @@ void Form3::Form_Unloaded() {
 
 void Form3::Option1_Click(int Index) {
   static constexpr std::array<int, 5> kClassi = {3, 4, 0, 1, 2};
-  if (Index < 0 || Index >= 5) return;
+  if (Index < 0 || Index >= 5 || !IsLoaded()) return;
   ConiugazioneScelta = kClassi[static_cast<size_t>(Index)];
   GeneraVerbo();
 }
 
 void Form3::Option2_Click(int Index) {
-  if (Index < 0 || Index >= 16) return;
+  if (Index < 0 || Index >= 16 || !IsLoaded()) return;
   ModuloFosku::TempoScelto = Index;
   Option2[static_cast<size_t>(Index)]->setChecked(true);  // the group deselects every other tense
   for (QLabel* l : Label2) l->setVisible(Index == TempoModiNonFiniti);

@@ -1,9 +1,12 @@
-// While the results grid covers a window, the keyboard reaches nothing under it; when the grid
-// closes, the focus is back where it was. One case per kind of window.
+// While the results grid covers a window, the keyboard reaches nothing under it, and the menu bar
+// offers only the grid's own menu: the commands that act on the item (levels and classes among
+// them) are gone with their keys. When the grid closes, the focus is back where it was. One case
+// per kind of window, and every window with a level or class menu.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTest>
 
 #include "exercise_window/contatori.h"
@@ -13,6 +16,7 @@
 #include "exercises/verbs/form11_classification.h"
 #include "exercises/verbs/form1_infinitive_conjugation.h"
 #include "exercises/verbs/form6_find_infinitive.h"
+#include "exercises/verbs/form10_complete_tables.h"
 #include "exercises/verbs/form8_mixed_tables.h"
 #include "support/exercise_fixture.h"
 #include "tables/form3_conjugation_tables.h"
@@ -60,6 +64,8 @@ TEST_F(GridKeys, NothingHiddenTakesKeysAndTheFocusComesBack) {
        [](bool m) { Griglia(platform::Instance<Form11>(), m); }},
       {"word labels", [] { return Apri<Form9>().Label3[0]; }, [](bool m) { Griglia(platform::Instance<Form9>(), m); }},
       {"drag tables", [] { return Apri<Form8>().BottoneAvanti; }, [](bool m) { Griglia(platform::Instance<Form8>(), m); }},
+      {"drag tables with classes", [] { return Apri<Form10>().BottoneAvanti; },
+       [](bool m) { Griglia(platform::Instance<Form10>(), m); }},
       {"sentence pairs", [] {
          auto& w = Apri<Form14>();
          w.Label4_DragDrop(0, 0);
@@ -81,12 +87,18 @@ TEST_F(GridKeys, NothingHiddenTakesKeysAndTheFocusComesBack) {
     auto* griglia = w->Surface()->findChild<platform::FlexGrid*>();
     c.griglia(true);
     ASSERT_TRUE(griglia->isVisible());
+    int menu = 0;
+    for (QAction* a : w->menuBar()->actions()) menu += a->isVisible() ? 1 : 0;
+    EXPECT_EQ(menu, 1) << "the grid's own menu alone";
     const QString prima = Stato(w);
-    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_A, Qt::Key_Down, Qt::Key_Tab,
-                      Qt::Key_Return, Qt::Key_Space}) {
-      QTest::keyClick(w->windowHandle(), k);
+    for (QKeyCombination k : {QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Enter), QKeyCombination(Qt::Key_Space),
+                              QKeyCombination(Qt::Key_A), QKeyCombination(Qt::Key_Down), QKeyCombination(Qt::Key_Tab),
+                              QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Space), QKeyCombination(Qt::Key_F1),
+                              QKeyCombination(Qt::Key_F2), QKeyCombination(Qt::Key_F3),
+                              QKeyCombination(Qt::ControlModifier, Qt::Key_F2)}) {
+      QTest::keyClick(w->windowHandle(), k.key(), k.keyboardModifiers());
       QWidget* fuoco = w->focusWidget();
-      EXPECT_TRUE(fuoco == nullptr || fuoco == griglia || griglia->isAncestorOf(fuoco)) << k;
+      EXPECT_TRUE(fuoco == nullptr || fuoco == griglia || griglia->isAncestorOf(fuoco)) << k.toCombined();
     }
     EXPECT_EQ(Stato(w), prima);
     c.griglia(false);

@@ -193,6 +193,57 @@ TEST_F(MenuTest, HoverColoursUnderRealMouseMoves) {
   }
 }
 
+// The menu leaves while the pointer rests on one of its buttons: as each button is hidden the
+// window system tells the pointer has crossed to what now lies under it (the menu's background),
+// which the hover handlers meet. A pupil's keys on the menu, Return and Space on a button and then
+// Return on "Esci", open the window and end the program as they should.
+TEST_F(MenuTest, KeysOnTheMenuWithThePointerOnAButton) {
+  Module1::RegistraFinestre();
+  testsupport::TempProgramFolder programma(true);
+  // What the window system sends when a control under the pointer is hidden.
+  class Incrocio : public QObject {
+   public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      auto* b = qobject_cast<QWidget*>(watched);
+      if (event->type() == QEvent::Hide && b != nullptr && b->parentWidget() != nullptr) {
+        QWidget* sotto = b->parentWidget();
+        const QPointF qui = b->geometry().center();
+        QEnterEvent entra(qui, qui, sotto->mapToGlobal(qui));
+        QCoreApplication::sendEvent(sotto, &entra);
+        QMouseEvent muovi(QEvent::MouseMove, qui, sotto->mapToGlobal(qui), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(sotto, &muovi);
+      }
+      return false;
+    }
+  } incrocio;
+  const auto mostraMenu = [&] {
+    Menu().Show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Menu()));
+    QPushButton* sotto = Menu().Command1[5];
+    QTest::mouseMove(sotto);
+    MuoviMouse(Menu().Surface(), sotto->geometry().center());
+    for (QPushButton* b : Menu().Command1) b->installEventFilter(&incrocio);
+    ASSERT_EQ(Colour(sotto), QColor(255, 0, 0)) << "the pointer on a button";
+  };
+  for (Qt::Key k : {Qt::Key_Return, Qt::Key_Space}) {
+    mostraMenu();
+    Menu().Command1[0]->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), k);
+    ASSERT_EQ(platform::Form::LoadedCount(), 1);
+    ASSERT_EQ(platform::Form::LoadedForms().front()->windowTitle(), "Coniugazione (fosku all'infinito)");
+    platform::ChangeWindow(platform::Form::LoadedForms().front(), &Menu());
+  }
+  mostraMenu();
+  Menu().Command1[0]->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  ASSERT_EQ(QApplication::focusWidget(), Menu().Command1[20]) << "Shift+Tab twice: \"Esci\"";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(platform::Form::LoadedCount(), 0);
+  EXPECT_TRUE(std::filesystem::exists(Ini()));
+}
+
 TEST_F(MenuTest, ButtonsTakeTheProbeSize) {
   Menu().Show();
   const int size = Menu().Command1[0]->font().pointSize();
@@ -348,15 +399,16 @@ TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
 }
 
 // Under a window manager that frames each window only after it is shown, every window's frame,
-// title bar included, fills the screen: the first window once its frame arrives (without running
-// its activation step again), every later one from its first showing.
+// title bar included, fills the screen's available area: the first window once its frame arrives
+// (without running its activation step again), every later one from its first showing. The
+// screen has a dock along its top and a panel at its left, which stay in view.
 TEST_F(MenuTest, UnderAWindowManagerEveryFrameFillsTheScreen) {
   Module1::RegistraFinestre();
   testsupport::TempProgramFolder programma(true);
   const QMargins openbox(1, 20, 1, 5);
-  const QRect schermo(0, 0, 1024, 768);
+  const QRect schermo(48, 40, 1024 - 48, 768 - 40);
   std::set<const platform::Form*> incorniciate;
-  platform::SetScreenSizeOverride([] { return QSizeF(1024 * 15.0, 768 * 15.0); });
+  platform::SetScreenOverride([schermo] { return platform::ScreenAreas{QRect(0, 0, 1024, 768), schermo}; });
   platform::Form::SetFrameOverride([&](const platform::Form* f) { return incorniciate.count(f) ? openbox : QMargins(); });
   platform::SetMsgBoxHandler([](const QString&, int) { return platform::vbOK; });
   auto intera = [&](platform::Form& f) { return f.geometry().marginsAdded(openbox) == schermo; };

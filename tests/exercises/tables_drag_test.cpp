@@ -364,9 +364,9 @@ TEST_F(TablesDrag, MixedTablesLevelMenu) {
   EXPECT_TRUE(w.mnulivello[2]->isChecked());
   EXPECT_EQ(w.Griglia->Rows(), 4);
 
-  // The grid commands leave the level menu alone, while the item commands hide.
+  // The level menu acts on the item: it leaves with the other item commands while the grid shows.
   w.mnuVisual->trigger();
-  EXPECT_TRUE(w.mnuliv->menuAction()->isVisible());
+  EXPECT_FALSE(w.mnuliv->menuAction()->isVisible());
   EXPECT_FALSE(w.mnuAzzera->isVisible());
   w.mnuChiudi->trigger();
   EXPECT_TRUE(w.mnuliv->menuAction()->isVisible());
@@ -639,10 +639,10 @@ TEST_F(TablesDrag, CompleteTablesMenus) {
   EXPECT_EQ(w.Label3[0]->text().left(7), "ho avut");
   EXPECT_EQ(w.RigaItem(), 3);
 
-  // The grid commands leave the tense and class menus alone.
+  // The tense and class menus leave with the other item commands while the grid shows.
   w.mnuVisual->trigger();
-  EXPECT_TRUE(w.mnuliv->menuAction()->isVisible());
-  EXPECT_TRUE(w.mnuDec->menuAction()->isVisible());
+  EXPECT_FALSE(w.mnuliv->menuAction()->isVisible());
+  EXPECT_FALSE(w.mnuDec->menuAction()->isVisible());
   EXPECT_FALSE(w.mnuEsci->isVisible());
   EXPECT_TRUE(w.mnuStamp->isVisible());
   w.mnuChiudi->trigger();

@@ -104,10 +104,12 @@ TEST_F(WordBoards, ClickingThePredicate) {
   QTest::mouseClick(w.Label3[1], Qt::LeftButton);
   EXPECT_EQ(Module1::Errati + Module1::Esatti, 3);
 
-  // Only the "Avanti" panel draws the next sentence.
-  w.StatusBar1_PanelClick(1);
+  // Only the "Avanti" panel draws the next sentence: the pupil clicks the panels themselves.
+  QTest::mouseClick(w.StatusBar1->Panel(1), Qt::LeftButton);
+  QTest::mouseClick(w.StatusBar1->Panel(2), Qt::LeftButton);
   EXPECT_FALSE(w.StatusBar1->Panel(3)->isHidden());
-  w.StatusBar1_PanelClick(3);
+  EXPECT_EQ(w.Griglia->Rows(), 4);
+  QTest::mouseClick(w.StatusBar1->Panel(3), Qt::LeftButton);
   EXPECT_TRUE(w.StatusBar1->Panel(3)->isHidden());
   EXPECT_EQ(platform::BackColor(w.Label3[0]), kBianco);
   for (auto* l : w.Label3) EXPECT_TRUE(l->isEnabled());
@@ -263,7 +265,9 @@ TEST_F(WordBoards, ARightPersonShowsTheSubject) {
   EXPECT_EQ(w.Griglia->TextMatrix(3, 1), "Andiamo al mare ");  // never the subject
   EXPECT_EQ(w.Griglia->TextMatrix(3, 2), "");
   EXPECT_FALSE(w.StatusBar1->Panel(3)->isHidden());
-  w.StatusBar1_PanelClick(3);
+  QTest::mouseClick(w.StatusBar1->Panel(2), Qt::LeftButton);
+  EXPECT_FALSE(w.Command1[0]->isEnabled()) << "only \"Avanti\" goes on";
+  QTest::mouseClick(w.StatusBar1->Panel(3), Qt::LeftButton);
   for (QPushButton* b : w.Command1) EXPECT_TRUE(b->isEnabled());
   EXPECT_TRUE(w.Label3[0]->isHidden());
 }

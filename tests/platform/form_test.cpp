@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMoveEvent>
+#include <QPushButton>
 
 #include "platform/form.h"
 #include "platform/twips.h"
@@ -81,4 +82,58 @@ TEST_F(FormGeometry, TheNextShowingUsesTheFrameLearnt) {
   const int ridimensionamenti = f.ridimensionamenti;
   Incornicia(openbox);
   EXPECT_EQ(f.ridimensionamenti, ridimensionamenti) << "the same frame: nothing is placed again";
+}
+
+namespace {
+
+// A window whose handlers run on a control it drops when unloaded, as every window's do: a filter
+// on the control and a handler of its signal. It counts what reaches them once its unload step
+// has run, and whether it was still on the screen then.
+class FinestraConControllo : public platform::Form {
+ public:
+  QPushButton* bottone = nullptr;
+  bool scaricata = false, visibileAlloScarico = false;
+  int eventiDopo = 0, clicDopo = 0;
+
+ protected:
+  void Form_Load() override {
+    SetDesignSize(6000, 4000);
+    scaricata = false;
+    bottone = AddControl(new QPushButton(QStringLiteral("Avanti"), Surface()), 600, 600, 2400, 600);
+    bottone->installEventFilter(this);
+    Surface()->installEventFilter(this);
+    connect(bottone, &QPushButton::clicked, this, [this] { clicDopo += scaricata ? 1 : 0; });
+  }
+  void Form_Unloaded() override {
+    visibileAlloScarico = isVisible();
+    scaricata = true;
+    bottone = nullptr;
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (scaricata) ++eventiDopo;
+    return platform::Form::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+// Unloading takes the window off the screen before its unload step drops its controls: what the
+// toolkit sends while the window goes (the pointer crossing, focus, hide) meets a whole window,
+// and from the unload step on nothing reaches the window's handlers, though the controls live on
+// until the event loop discards them.
+TEST(FormUnload, NothingReachesAWindowThatIsGoing) {
+  FinestraConControllo f;
+  f.Show();
+  QPushButton* controllo = f.bottone;
+  controllo->setFocus();
+  f.Unload();
+  EXPECT_FALSE(f.visibileAlloScarico) << "hidden before the unload step";
+  EXPECT_EQ(f.eventiDopo, 0) << "no event reached the window's filters after its unload step";
+  ASSERT_NE(controllo, nullptr);
+  // An event and a click the toolkit still had in hand for the control.
+  QEvent entra(QEvent::Enter);
+  QCoreApplication::sendEvent(controllo, &entra);
+  controllo->click();
+  EXPECT_EQ(f.eventiDopo, 0);
+  EXPECT_EQ(f.clicDopo, 0);
 }

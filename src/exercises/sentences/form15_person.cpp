@@ -43,6 +43,8 @@ void Form15::CaricaFinestra() {
     connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(static_cast<int>(i)); });
     Command1[i] = b;
   }
+  // A pupil on the keyboard goes on from the "Avanti" panel itself.
+  StatusBar1->SetPanelTakesFocus(3);
   LeggiFrasi(kFile);
 }
 
@@ -89,6 +91,11 @@ void Form15::PreparaFrase() {
 
 QWidget* Form15::DoveSiRisponde() const { return PrimoAbilitato(Command1); }
 
+QWidget* Form15::ControlloAvanti() const {
+  QLabel* avanti = StatusBar1 != nullptr ? StatusBar1->Panel(3) : nullptr;
+  return avanti != nullptr && !avanti->isHidden() ? avanti : nullptr;
+}
+
 void Form15::NessunaFrase() {
   for (QPushButton* b : Command1) b->setEnabled(false);
 }
@@ -120,7 +127,10 @@ void Form15::PreparaParola(EtichettaParola* l, const PezzoFrase& p) {
 void Form15::Command1_Click(int Index) {
   // Every sentence drawn has its implied subject (a line without one is never drawn): with none,
   // no sentence is on show and there is nothing to judge.
-  if (Index < 0 || Index >= static_cast<int>(Command1.size()) || !SottintesoPresente) return;
+  if (Index < 0 || Index >= static_cast<int>(Command1.size()) || Command1[static_cast<size_t>(Index)] == nullptr ||
+      !SottintesoPresente) {
+    return;
+  }
   ControllaSoggetto(Index);
 }
 
@@ -133,6 +143,7 @@ void Form15::ControllaSoggetto(int Bottone) {
     RiempiGriglia(QString());
     ContaRisposta(true);
     MostraAvanti(true);
+    FuocoDoveSiRisponde();  // on "Avanti"
   } else {
     ContaRisposta(false);
     RiempiGriglia(b->text());

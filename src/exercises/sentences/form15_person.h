@@ -41,6 +41,8 @@ class Form15 : public TavolaParole {
   void PreparaParola(EtichettaParola* l, const PezzoFrase& p) override;
   std::vector<std::string> FileFrasi() const override { return {kFile}; }
   QWidget* DoveSiRisponde() const override;
+  // Once the person is found, the "Avanti" panel: Return or Space on it draws the next sentence.
+  QWidget* ControlloAvanti() const override;
   void Form_Unloaded() override;
 
  private:

@@ -248,10 +248,12 @@ void TavolaParole::ImpostaFont() {
 }
 
 void TavolaParole::MostraAvanti(bool si) {
+  if (StatusBar1 == nullptr) return;
   if (QLabel* p = StatusBar1->Panel(3)) p->setVisible(si);
 }
 
 void TavolaParole::StatusBar1_PanelClick(int Panel) {
+  if (StatusBar1 == nullptr) return;  // the window is being unloaded
   QLabel* avanti = StatusBar1->Panel(3);
   // Only the "Avanti" panel, and only while it is shown, draws the next sentence.
   if (Panel != 3 || avanti == nullptr || avanti->isHidden()) return;

@@ -1,6 +1,8 @@
 #include "exercises/verbs/form11_classification.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <algorithm>
 
 #include "conjugation/forms.h"
 #include "conjugation/modulo_fosku.h"
@@ -92,19 +94,17 @@ void Form11::LeggiFosku() { CostruisciFosku::LeggiFosku(); }
 void Form11::Form_Load() {
   CostruisciScheletro(kLarghezza, kAltezza, QRectF(8640, 5940, 1800, 1080));
 
-  // The two menus of the window: the tenses drawn and the class drawn. They leave the menu bar
-  // while the grid is on show.
+  // The two menus of the window: the tenses drawn and the class drawn.
   std::vector<QString> livelli, classi;
   for (int i = 1; i <= 7; ++i) livelli.push_back(QString::fromUtf8(kLivelli[i]));
   for (const char* c : kDeclinazioni) classi.push_back(QString::fromUtf8(c));
   const MenuScelte menuLivelli = AggiungiMenuScelte(
-      QStringLiteral("Modi - &Tempi"), livelli, 1, kTuttiITempi, [this](int Index) { mnulivello_Click(Index); }, true,
-      Qt::NoModifier, true);
+      QStringLiteral("Modi - &Tempi"), livelli, 1, kTuttiITempi, [this](int Index) { mnulivello_Click(Index); }, true);
   mnuliv = menuLivelli.menu;
   mnulivello = menuLivelli.voci;
   const MenuScelte menuClassi = AggiungiMenuScelte(
       QStringLiteral("Declinazioni"), classi, 0, kTutteLeClassi, [this](int Index) { mnud_Click(Index); }, true,
-      Qt::ControlModifier, true);
+      Qt::ControlModifier);
   mnuDec = menuClassi.menu;
   mnud = menuClassi.voci;
 
@@ -142,6 +142,7 @@ void Form11::Form_Load() {
     RegisterChildControl(o, left, top, width, 360);
     o->setFont(FontOpzioni());
     g->addButton(o, id);
+    o->installEventFilter(this);  // the arrows move the focus only (SpostaFuoco)
     return o;
   };
 
@@ -302,7 +303,32 @@ QWidget* Form11::DoveSiRisponde() const {
 
 bool Form11::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Text1 && InvioRilasciato(event)) Text1_KeyUp(kTastoInvio, 0);
+  if (event->type() == QEvent::KeyPress) {
+    auto* opzione = qobject_cast<QRadioButton*>(watched);
+    const int tasto = static_cast<QKeyEvent*>(event)->key();
+    if (opzione != nullptr && (tasto == Qt::Key_Up || tasto == Qt::Key_Down || tasto == Qt::Key_Left || tasto == Qt::Key_Right)) {
+      SpostaFuoco(opzione, tasto == Qt::Key_Down || tasto == Qt::Key_Right ? 1 : -1);
+      return true;  // never the toolkit's own arrows: in a group they choose the option they reach
+    }
+  }
   return ExerciseWindow::eventFilter(watched, event);
+}
+
+void Form11::SpostaFuoco(QRadioButton* da, int passo) {
+  // The options of the open panel that are on show, in their order (down each column in turn).
+  std::vector<QRadioButton*> opzioni;
+  for (QButtonGroup* g : {Gruppo2, Gruppo1, Gruppo3, Gruppo4}) {
+    for (QAbstractButton* b : g->buttons()) {
+      if (b->parentWidget() == da->parentWidget() && b->isEnabled() && b->isVisibleTo(this)) {
+        opzioni.push_back(static_cast<QRadioButton*>(b));
+      }
+    }
+  }
+  const auto qui = std::find(opzioni.begin(), opzioni.end(), da);
+  if (qui == opzioni.end()) return;
+  const auto n = static_cast<long>(opzioni.size());
+  const long k = ((qui - opzioni.begin()) + passo + n) % n;
+  opzioni[static_cast<size_t>(k)]->setFocus(passo > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void Form11::Appendi(int colonna, const QString& testo) {

@@ -73,11 +73,16 @@ class Form11 : public ExerciseWindow {
   void Form_Load() override;
   void Form_Activate() override;
   void Form_Unloaded() override;
+  // Enter in the infinitive's box judges it; on an option, the arrows move the focus (SpostaFuoco)
+  // and Space or a click answers.
   bool eventFilter(QObject* watched, QEvent* event) override;
   // The infinitive's box, or the first option of the step that is open.
   QWidget* DoveSiRisponde() const override;
 
  private:
+  // The focus to the next (`passo` 1) or the previous (-1) option of the panel of `da`, among
+  // those on show, round the panel; nothing is chosen.
+  void SpostaFuoco(QRadioButton* da, int passo);
   // A tense of the chosen level.
   int EstraiTempo() const;
   // Every panel locked in blue and the tense panels put away: the item starts at the infinitive.

@@ -275,10 +275,7 @@ void ExerciseWindow::AzzeraContatori() {
   ScriviPannelli();
 }
 
-void ExerciseWindow::mnuStamp_Click() {
-  Stampa::ComandoStampa(this, *Griglia, config_.orientamentoStampa);
-  RiportaFuoco();  // after its message boxes
-}
+void ExerciseWindow::mnuStamp_Click() { Stampa::ComandoStampa(this, *Griglia, config_.orientamentoStampa); }
 
 namespace {
 std::function<platform::Form*()>& FinestraMenu() {

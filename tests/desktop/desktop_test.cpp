@@ -99,6 +99,7 @@ class Desktop : public ::testing::Test {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("QT_PLUGIN_PATH"), QString::fromStdString(testsupport::RuntimeDir() + "/test-plugins"));
     env.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("foskustato"));
+    env.insert(QStringLiteral("LSAN_OPTIONS"), QStringLiteral("suppressions=" FOSKU_SOURCE_DIR "/tests/desktop/lsan.supp"));
     fosku_.setProcessEnvironment(env);
     fosku_.start(QString::fromStdString(testsupport::RuntimeDir() + "/fosku"), {});
     ASSERT_TRUE(fosku_.waitForStarted(kAttesa));
@@ -258,8 +259,9 @@ TEST_F(Desktop, KeysOnTheMenuWithThePointerOnAButton) {
   AttendiFuoco(kMenu, QStringLiteral("Esci"));
   Tasto(QStringLiteral("Return"));
   ASSERT_TRUE(fosku_.waitForFinished(kAttesa)) << "\"Esci\" ends the program";
-  EXPECT_EQ(fosku_.exitStatus(), QProcess::NormalExit) << fosku_.readAllStandardError().toStdString();
-  EXPECT_EQ(fosku_.exitCode(), 0);
+  const std::string errori = fosku_.readAllStandardError().toStdString();
+  EXPECT_EQ(fosku_.exitStatus(), QProcess::NormalExit) << errori;
+  EXPECT_EQ(fosku_.exitCode(), 0) << errori;
   EXPECT_TRUE(std::filesystem::exists(casa_.path() + "/.config/ImpostazioniProgrammiOlmea/Fosku/fosku.INI"));
 }
 

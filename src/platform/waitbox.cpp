@@ -45,6 +45,7 @@ class WaitBox : public QDialog {
     bar->setRange(0, 0);  // no end known: the bar keeps moving
     bar->setTextVisible(false);
     layout->addWidget(bar);
+    setMinimumWidth(qMax(sizeHint().width(), fontMetrics().averageCharWidth() * 40));
   }
   void reject() override {}  // Esc does not end the wait
 

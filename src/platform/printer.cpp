@@ -202,6 +202,16 @@ QPageLayout PaginaA4() {
                      QPageLayout::Millimeter);
 }
 
+// An A4 PDF document written to `device`, drawn in twips.
+std::unique_ptr<QPdfWriter> PdfWriter(QIODevice* device, const QString& title) {
+  auto pdf = std::make_unique<QPdfWriter>(device);
+  pdf->setResolution(1440);
+  pdf->setPageLayout(PaginaA4());
+  pdf->setCreator(QStringLiteral("Fosku"));
+  pdf->setTitle(title);
+  return pdf;
+}
+
 // The bytes of a job's PDF document, made before the surface that writes them and gone after it.
 struct JobBytes {
   JobBytes() { buffer.open(QIODevice::WriteOnly); }
@@ -214,7 +224,7 @@ struct JobBytes {
 class CupsJob : private JobBytes, public PagedSurface {
  public:
   CupsJob(const QString& printer, const QString& title)
-      : PagedSurface(Writer(&buffer, title)), printer_(printer), title_(title) {}
+      : PagedSurface(PdfWriter(&buffer, title)), printer_(printer), title_(title) {}
 
   void SetOrientation(int setting) override {
     landscape_ = setting == 2;
@@ -228,15 +238,6 @@ class CupsJob : private JobBytes, public PagedSurface {
   }
 
  private:
-  static std::unique_ptr<QPagedPaintDevice> Writer(QIODevice* device, const QString& title) {
-    auto pdf = std::make_unique<QPdfWriter>(device);
-    pdf->setResolution(1440);
-    pdf->setPageLayout(PaginaA4());
-    pdf->setCreator(QStringLiteral("Fosku"));
-    pdf->setTitle(title);
-    return pdf;
-  }
-
   QString printer_;
   QString title_;
   bool landscape_ = false;
@@ -284,11 +285,7 @@ std::unique_ptr<PrintSurface> PdfSurface(const QString& path, const QString& tit
   // The writer writes to a file of ours, whose error state tells whether every byte got in.
   auto file = std::make_unique<QFile>(path);
   file->open(QIODevice::WriteOnly | QIODevice::Truncate);  // a file not made fails the job's start
-  auto pdf = std::make_unique<QPdfWriter>(file.get());
-  pdf->setResolution(1440);
-  pdf->setPageLayout(PaginaA4());
-  pdf->setCreator(QStringLiteral("Fosku"));
-  pdf->setTitle(title);
+  auto pdf = PdfWriter(file.get(), title);
   return std::make_unique<PagedSurface>(std::move(pdf), std::move(file));
 }
 

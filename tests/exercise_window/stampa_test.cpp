@@ -446,8 +446,15 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
 
 namespace {
 
-using PrintService = testsupport::ExerciseTest;
 using testsupport::FakePrintService;
+
+class PrintService : public testsupport::ExerciseTest {
+ protected:
+  void TearDown() override {
+    platform::SetPrintService(nullptr);
+    ExerciseTest::TearDown();
+  }
+};
 
 platform::PrinterStatus Stampante(const char* nome, bool predefinita, bool ferma = false) {
   platform::PrinterStatus p;
@@ -467,9 +474,9 @@ TEST_F(PrintService, EveryAnswerOfTheServiceIsToldAndNoWaitFreezesTheWindow) {
   struct Riga {
     const char* nome;
     std::function<void(FakePrintService&)> imposta;
-    QStringList attesi;  // the boxes after "Avvio la stampa?"; %1 is where the PDF was saved
+    // The boxes after "Avvio la stampa?"; %1 where the pages were saved as a PDF in the documents.
+    QStringList attesi;
     const char* stampante;  // the printer given the job; nullptr: no job made
-    bool pdf;               // the pages saved as a PDF in the documents
     const char* attesa;     // the modal box of a slow service; nullptr: not slow
   };
   const Riga righe[] = {
@@ -480,40 +487,39 @@ TEST_F(PrintService, EveryAnswerOfTheServiceIsToldAndNoWaitFreezesTheWindow) {
        },
        {"64 Sto stampando",
         "64 La stampante «Aula» non accetta stampe in questo momento: la stampa è stata salvata nel file\n%1"},
-       "Aula", true, nullptr},
+       "Aula", nullptr},
       {"a service that never gives its printers",
        [](FakePrintService& s) {
          s.list.printers = {Stampante("Aula", true)};
          s.hangOnLookup = true;
        },
        {"64 Il servizio di stampa del sistema non ha risposto: la stampa è stata salvata nel file\n%1"}, nullptr,
-       true, "Cerco la stampante…"},
+       "Cerco la stampante…"},
       {"a service that never takes the job",
        [](FakePrintService& s) {
          s.list.printers = {Stampante("Aula", true)};
          s.hangOnSend = true;
        },
        {"64 Sto stampando", "64 Il servizio di stampa del sistema non ha risposto: la stampa è stata salvata nel file\n%1"},
-       "Aula", true, "Mando la stampa alla stampante «Aula»…"},
+       "Aula", "Mando la stampa alla stampante «Aula»…"},
       {"a service that is not running",
        [](FakePrintService& s) { s.list.answer = platform::ServiceAnswer::NotRunning; },
-       {"64 Il servizio di stampa del sistema non è attivo: la stampa è stata salvata nel file\n%1"}, nullptr, true,
-       nullptr},
+       {"64 Il servizio di stampa del sistema non è attivo: la stampa è stata salvata nel file\n%1"}, nullptr, nullptr},
       {"one printer and no default: it prints", [](FakePrintService& s) { s.list.printers = {Stampante("Aula", false)}; },
-       {"64 Sto stampando"}, "Aula", false, nullptr},
+       {"64 Sto stampando"}, "Aula", nullptr},
       {"two printers and no default: the first, and the pupil is told",
        [](FakePrintService& s) { s.list.printers = {Stampante("Aula", false), Stampante("Biblioteca", false)}; },
        {"64 Sto stampando", "64 Non c'è nessuna stampante predefinita: la stampa è andata alla stampante «Aula»."},
-       "Aula", false, nullptr},
+       "Aula", nullptr},
       {"the default, wherever it is listed",
        [](FakePrintService& s) { s.list.printers = {Stampante("Aula", false), Stampante("Biblioteca", true)}; },
-       {"64 Sto stampando"}, "Biblioteca", false, nullptr},
+       {"64 Sto stampando"}, "Biblioteca", nullptr},
       {"a paused or unreachable printer: the job waits in its queue",
        [](FakePrintService& s) { s.list.printers = {Stampante("Aula", true, true)}; },
        {"64 Sto stampando",
         "48 La stampante «Aula» è in pausa o non è raggiungibile: la stampa resta in coda e le pagine usciranno "
         "quando la stampante sarà di nuovo pronta."},
-       "Aula", false, nullptr},
+       "Aula", nullptr},
   };
 
   auto& w = platform::Instance<Form7>();
@@ -582,12 +588,13 @@ TEST_F(PrintService, EveryAnswerOfTheServiceIsToldAndNoWaitFreezesTheWindow) {
     servizio->Release();
 
     const QStringList pdf = QDir(documenti).entryList({"*.pdf"}, QDir::Files);
-    EXPECT_EQ(pdf.size(), r.pdf ? 1 : 0);
+    const bool salva = r.attesi.join("").contains("%1");
+    EXPECT_EQ(pdf.size(), salva ? 1 : 0);
     const QString salvato = pdf.size() == 1 ? documenti + "/" + pdf[0] : QString();
     QStringList attesi = {"36 Avvio la stampa?"};
     for (const QString& a : r.attesi) attesi << QString(a).replace("%1", salvato);
     EXPECT_EQ(boxes.join("\n| ").toStdString(), attesi.join("\n| ").toStdString());
-    if (r.pdf && pdf.size() == 1) {
+    if (salva && pdf.size() == 1) {
       EXPECT_TRUE(nomeStampa.match(pdf[0].chopped(4)).hasMatch()) << pdf[0].toStdString();
     }
     if (r.stampante == nullptr) {
@@ -600,6 +607,7 @@ TEST_F(PrintService, EveryAnswerOfTheServiceIsToldAndNoWaitFreezesTheWindow) {
       EXPECT_TRUE(nomeStampa.match(servizio->jobs[0].title).hasMatch()) << servizio->jobs[0].title.toStdString();
       EXPECT_TRUE(servizio->jobs[0].calls.contains("end"));
       EXPECT_FALSE(servizio->jobs[0].calls.filter("box").isEmpty());
+      EXPECT_EQ(servizio->Sent(), 1);
     }
     EXPECT_LT(durata, 10000);  // the waits are 300 ms: the command ends even if the service never does
     if (r.attesa != nullptr) {
@@ -609,6 +617,4 @@ TEST_F(PrintService, EveryAnswerOfTheServiceIsToldAndNoWaitFreezesTheWindow) {
     }
   }
   w.Label2->removeEventFilter(&sonda);
-  platform::SetPrintService(nullptr);
-  platform::SetMsgBoxHandler({});
 }

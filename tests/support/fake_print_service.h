@@ -4,12 +4,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
-#include <utility>
 
 #include "platform/printer.h"
 #include "support/recording_surface.h"
@@ -18,31 +18,22 @@ namespace testsupport {
 
 class FakePrintService : public platform::PrintService {
  public:
-  // What the service answers when asked for its printers.
-  platform::PrinterList list;
-  // What it answers when a job is handed to it.
-  platform::JobOutcome outcome;
-  // It takes the request and never answers (until the service goes).
-  bool hangOnLookup = false;
+  platform::PrinterList list;    // its answer when asked for the printers
+  platform::JobOutcome outcome;  // its answer to every job
+  bool hangOnLookup = false;     // it takes the request and answers only once released
   bool hangOnSend = false;
-  std::chrono::milliseconds lookupWait{300};
-  std::chrono::milliseconds sendWait{300};
-
-  // The jobs made: for which printer, under which name, what was drawn, whether the job was
-  // handed to the service.
+  // The jobs made: for which printer, under which name, what was drawn.
   struct Job {
     QString printer;
     QString title;
     QStringList calls;
   };
   std::deque<Job> jobs;
-  int Sent() const {
-    const std::lock_guard<std::mutex> lock(gate_->mutex);
-    return gate_->sent;
-  }
+  // How many jobs were handed to it (the program may have stopped waiting for some).
+  int Sent() const { return *sent_; }
 
-  // Lets go whatever still waits on the service (a thread the program stopped waiting for
-  // holds the service until then).
+  // Lets go whatever still waits on the service: a thread the program stopped waiting for holds
+  // the service until then.
   void Release() {
     {
       const std::lock_guard<std::mutex> lock(gate_->mutex);
@@ -57,44 +48,34 @@ class FakePrintService : public platform::PrintService {
   }
   std::unique_ptr<platform::PrintSurface> Job(const QString& printer, const QString& title) override {
     jobs.push_back({printer, title, {}});
-    return std::make_unique<RecordingJob>(&jobs.back().calls, gate_, hangOnSend, outcome);
+    auto job = std::make_unique<RecordingJob>();
+    job->keepCalls = &jobs.back().calls;
+    job->send = [gate = gate_, sent = sent_, hang = hangOnSend, outcome = outcome](platform::Deadline) {
+      ++*sent;
+      if (hang) gate->Wait();
+      return outcome;
+    };
+    return job;
   }
-  std::chrono::milliseconds LookupWait() const override { return lookupWait; }
-  std::chrono::milliseconds SendWait() const override { return sendWait; }
+  std::chrono::milliseconds LookupWait() const override { return std::chrono::milliseconds(300); }
+  std::chrono::milliseconds SendWait() const override { return std::chrono::milliseconds(300); }
 
  private:
   struct Gate {
     std::mutex mutex;
     std::condition_variable opened;
     bool open = false;
-    int sent = 0;
     void Wait() {
       std::unique_lock<std::mutex> lock(mutex);
       opened.wait(lock, [this] { return open; });
     }
   };
-  class RecordingJob : public RecordingSurface {
-   public:
-    RecordingJob(QStringList* keep, std::shared_ptr<Gate> gate, bool hang, platform::JobOutcome outcome)
-        : gate_(std::move(gate)), hang_(hang), outcome_(outcome) {
-      keepCalls = keep;
-    }
-    Sending Sender() override {
-      return [gate = gate_, hang = hang_, outcome = outcome_](platform::Deadline) {
-        if (hang) gate->Wait();
-        const std::lock_guard<std::mutex> lock(gate->mutex);
-        ++gate->sent;
-        return outcome;
-      };
-    }
-
-   private:
-    std::shared_ptr<Gate> gate_;
-    bool hang_;
-    platform::JobOutcome outcome_;
+  struct RecordingJob : RecordingSurface {
+    Sending send;
+    Sending Sender() override { return send; }
   };
-
   std::shared_ptr<Gate> gate_ = std::make_shared<Gate>();
+  std::shared_ptr<std::atomic<int>> sent_ = std::make_shared<std::atomic<int>>(0);
 };
 
 }  // namespace testsupport

@@ -68,7 +68,7 @@ class PrintSurface {
   virtual void NewPage() = 0;
   // Ends the job; false when it could not be finished.
   virtual bool EndDoc() = 0;
-  // False when the job could not be started (no printer, a file that cannot be written).
+  // False when the job could not be started (a file that cannot be written).
   virtual bool IsOk() const { return true; }
   // What hands the ended job to the print service. It runs on a thread of its own and may wait
   // on the service until the deadline, after which nobody waits for it any more: it holds by

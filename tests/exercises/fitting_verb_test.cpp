@@ -50,9 +50,11 @@ TEST_F(FittingVerb, LinesTakenApart) {
        {"vola", "legge", "scrive", "abbaia"}},
       // Only the first "#" is the gap; nothing is trimmed.
       {" Un # e un#.[a,b,c,d,e]", true, " Un  _____  e un#.", "a", {"b", "c", "d", "e"}},
-      // A comma after the fourth stays in the last verb; a last character that is not "]" is lost.
+      // A comma after the fourth stays in the last verb; a line that does not end with "]" breaks
+      // the format.
       {"X#.[a,b,c,d,e,f]", true, "X _____ .", "a", {"b", "c", "d", "e,f"}},
-      {"X#.[a,b,c,d,ef", true, "X _____ .", "a", {"b", "c", "d", "e"}},
+      {"Il gatto#sul divano.[dorme,vola,nuota,scrive,cuce", false, "", "", {}},
+      {"X#.[a,b,c,d,e]x", false, "", "", {}},
       // Two commas side by side: an empty verb.
       {"X#.[a,,c,d,e]", true, "X _____ .", "a", {"", "c", "d", "e"}},
       {"", false, "", "", {}},

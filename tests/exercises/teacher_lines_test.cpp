@@ -84,8 +84,8 @@ TEST_F(TeacherLines, EveryReaderShowsTheSameTextHoweverTheFileWasSaved) {
         {"testiFosku/5/nominale.txt", {"La città#è bella#.#"}}},
        Apri<Form13>,
        [](ExerciseWindow& w) {
-         const auto& l = dynamic_cast<Form13&>(w).Label2;
-         return l[0]->text() + "|" + l[1]->text() + "|" + l[2]->text();
+         const auto& l = dynamic_cast<Form13&>(w).Parti;
+         return l[0] + "|" + l[1] + "|" + l[2];
        },
        {"Perché tu |sei già partito |?", "La città |è bella |."}},
       {"sentence with five verbs", {{"testiFosku/9/fosku.txt", {"La città#bella.[è, sono, ha, va, corre]"}}},

@@ -118,21 +118,12 @@ size_t Utf8Length(std::string_view s, size_t i) {
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// The quote marks that can enclose a field: the straight one, and the typographic ones (“ ”) an
-// editor types in its place. A typographic item may open and close with either of them.
-enum class QuoteKind { None, Straight, Typographic };
-QuoteKind QuoteAt(std::string_view t, size_t i, size_t& length) {
-  if (i < t.size() && t[i] == '"') {
-    length = 1;
-    return QuoteKind::Straight;
-  }
+// The length in bytes of the double quote at i: the straight one, or a typographic one (“ ”) that
+// an editor types in its place; 0 when there is none.
+size_t QuoteAt(std::string_view t, size_t i) {
+  if (i < t.size() && t[i] == '"') return 1;
   const std::string_view rest = t.substr(std::min(i, t.size()));
-  if (rest.starts_with("\xE2\x80\x9C") || rest.starts_with("\xE2\x80\x9D")) {
-    length = 3;
-    return QuoteKind::Typographic;
-  }
-  length = 0;
-  return QuoteKind::None;
+  return rest.starts_with("\xE2\x80\x9C") || rest.starts_with("\xE2\x80\x9D") ? 3 : 0;
 }
 
 // Skips one line end (CR LF, CR or LF) at position i, if there is one.
@@ -213,21 +204,20 @@ std::vector<std::string> SplitFields(std::string_view t, bool doubledQuotes) {
   while (i < t.size()) {  // the end-of-file test comes before every item
     while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
     std::string item;
-    size_t quote = 0;
-    const QuoteKind opening = QuoteAt(t, i, quote);
-    if (opening != QuoteKind::None) {
-      i += quote;
+    if (const size_t opening = QuoteAt(t, i); opening > 0) {
+      i += opening;
       for (;;) {
-        // The item runs to the closing quote of its kind; one left open closes at the line's end.
-        while (i < t.size() && !IsLineEnd(t[i]) && QuoteAt(t, i, quote) != opening) item += t[i++];
-        if (doubledQuotes && opening == QuoteKind::Straight && i + 1 < t.size() && t[i] == '"' && t[i + 1] == '"') {
+        // The item runs to the closing quote, whichever of them; one left open closes at the
+        // line's end.
+        while (i < t.size() && !IsLineEnd(t[i]) && QuoteAt(t, i) == 0) item += t[i++];
+        if (doubledQuotes && i + 1 < t.size() && t[i] == '"' && t[i + 1] == '"') {
           item += '"';
           i += 2;
           continue;
         }
         break;
       }
-      if (i < t.size() && !IsLineEnd(t[i])) i += quote;  // the closing quote
+      i += QuoteAt(t, i);  // the closing quote
       while (i < t.size() && t[i] != ',' && !IsLineEnd(t[i])) ++i;
     } else {
       while (i < t.size() && t[i] != ',' && !IsLineEnd(t[i])) item += t[i++];

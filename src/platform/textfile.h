@@ -29,8 +29,7 @@ std::string DecodeText(std::string_view bytes);
 // comma or at the end of its line; blanks and tabs before it are skipped; an item that begins
 // with a double quote runs to the closing quote (commas inside it do not end it), or to the
 // line's end when the quote is left open, and whatever follows up to the next comma or line end
-// is dropped. Typographic quotes (“ ”) serve as a straight one does: an item that begins with
-// either runs to the next of them. Blanks at the end of an unquoted item are dropped. An empty line is an empty item; the line end after the last item adds none.
+// is dropped. Typographic quotes (“ ”) serve as straight ones do, at an item's start and end. Blanks at the end of an unquoted item are dropped. An empty line is an empty item; the line end after the last item adds none.
 // CR LF, LF alone and a missing last line end all read the same.
 // With `doubledQuotes`, two quotes side by side inside a quoted item stand for one quote
 // (the settings file writes names that way); data files read without it.

@@ -1,13 +1,52 @@
 // The main of every window test: one QApplication for the whole test program.
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "platform/paths.h"
+
+namespace {
+
+// A modal dialog that no test answers (a message box the test did not expect, a dialog its
+// driver missed) would hold the test until the runner kills it, with no word of why. One that
+// stays open this long fails the running test with its text and is closed.
+constexpr int kDialogoMassimo = 10000;  // ms
+
+void SorvegliaDialoghi() {
+  static QPointer<QWidget> aperto;
+  static QElapsedTimer da;
+  QWidget* modale = QApplication::activeModalWidget();
+  if (modale != aperto) {
+    aperto = modale;
+    da.start();
+    return;
+  }
+  if (modale == nullptr || da.elapsed() < kDialogoMassimo) return;
+  QString testo = modale->windowTitle();
+  if (auto* box = qobject_cast<QMessageBox*>(modale)) testo += QStringLiteral(": ") + box->text();
+  ADD_FAILURE() << "a dialog no test answered, closed after " << kDialogoMassimo / 1000 << " s: "
+                << testo.toStdString();
+  if (auto* dialogo = qobject_cast<QDialog*>(modale)) {
+    dialogo->reject();
+  } else {
+    modale->close();
+  }
+  aperto = nullptr;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   platform::SetProgramFolder(FOSKU_RUNTIME_DIR);
+  QTimer sorveglianza;
+  QObject::connect(&sorveglianza, &QTimer::timeout, &SorvegliaDialoghi);
+  sorveglianza.start(250);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -41,12 +41,14 @@ void SorvegliaDialoghi() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  // Listing the tests (as CTest does before every run) needs no window system: nothing of Qt starts.
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   platform::SetProgramFolder(FOSKU_RUNTIME_DIR);
   QTimer sorveglianza;
   QObject::connect(&sorveglianza, &QTimer::timeout, &SorvegliaDialoghi);
   sorveglianza.start(250);
-  ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,4 +1,5 @@
 // The main of every window test: one QApplication for the whole test program.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -11,15 +12,25 @@
 
 namespace {
 
-// A modal dialog that no test answers (a message box the test did not expect, a dialog its
-// driver missed) would hold the test until the runner kills it, with no word of why. One that
-// stays open this long fails the running test with its text and is closed.
+// A modal dialog that waits for an answer no test gives (a message box the test did not expect,
+// a dialog its driver missed) would hold the test until the runner kills it, with no word of why.
+// One that stays open this long fails the running test with its text and is closed. A box with
+// nothing to press (the wait of a print) ends by itself and is left alone.
 constexpr int kDialogoMassimo = 10000;  // ms
+
+QWidget* DialogoCheAspetta() {
+  QWidget* modale = QApplication::activeModalWidget();
+  if (modale == nullptr) return nullptr;
+  for (QAbstractButton* b : modale->findChildren<QAbstractButton*>()) {
+    if (b->isVisible() && b->isEnabled()) return modale;
+  }
+  return nullptr;
+}
 
 void SorvegliaDialoghi() {
   static QPointer<QWidget> aperto;
   static QElapsedTimer da;
-  QWidget* modale = QApplication::activeModalWidget();
+  QWidget* modale = DialogoCheAspetta();
   if (modale != aperto) {
     aperto = modale;
     da.start();

@@ -12,6 +12,7 @@
 #include "exercise_window/exercisewindow.h"
 #include "exercise_window/messaggi_file.h"
 #include "exercise_window/stampa.h"
+#include "exercise_window/tabella_finestre.h"
 #include "platform/cover.h"
 #include "platform/msgbox.h"
 #include "platform/twips.h"
@@ -26,7 +27,6 @@ using ModuloFosku::TempoModiNonFiniti;
 
 constexpr std::uint32_t kVerde = 0x8000;  // the window's margin around the two panels
 constexpr const char* kSonda = "ver infinito participio gerundio";
-constexpr int kGruppoFont = 3;
 
 struct Rettangolo {
   double left, top, width, height;
@@ -94,14 +94,17 @@ QString Righe(const std::string& s) {
   return t;
 }
 
-QString NomeFont3() { return Testo(ModuloPerIni::Impostazioni.NomeFont[kGruppoFont]); }
+QString NomeFont3() {
+  const auto gruppo = static_cast<size_t>(Configurazione(Finestra::Form3).gruppoFont);
+  return Testo(ModuloPerIni::Impostazioni.NomeFont[gruppo]);
+}
 
 }  // namespace
 
 Form3::Form3() = default;
 
 void Form3::Form_Load() {
-  setWindowTitle(QStringLiteral("Coniuga i fosku"));
+  setWindowTitle(Configurazione(Finestra::Form3).titolo);
   mnut = menuBar()->addMenu(QStringLiteral("&Tavole fosku"));
   mnuVis = mnut->addAction(QStringLiteral("visualizza"));
   mnuVis->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));

@@ -79,7 +79,10 @@ TEST(FontDialog, KeepsThePupilsStyleAndTheSettingsName) {
       if (d == nullptr) return ADD_FAILURE() << "no font dialog";
       apertaSu = d->currentFont().family();
       const auto liste = d->findChildren<QListView*>();  // faces, styles, sizes
-      if (liste.size() != 3) return ADD_FAILURE() << "the dialog's lists changed";
+      if (liste.size() != 3) {
+        d->reject();  // a dialog left open would wait for ever
+        return ADD_FAILURE() << "the dialog's lists changed";
+      }
       // The styles in Italian, in the list and in the box above it.
       QStringList stili = Voci(liste[1]);
       stili.sort();

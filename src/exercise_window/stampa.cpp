@@ -2,15 +2,18 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "platform/flexgrid.h"
 #include "platform/msgbox.h"
+#include "platform/paths.h"
 #include "platform/printer.h"
+#include "platform/savefile.h"
 
 namespace Stampa {
 
@@ -100,10 +103,10 @@ void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& gr
 
 namespace {
 
-// The PDF file that takes the pages when there is no printer: in `cartella`, named after the
-// window's title and the time, "Fosku - <title> - 2026-12-08 14-05.pdf", without characters
-// that a file name cannot hold; " (2)", " (3)" ... before ".pdf" when the name is taken.
-QString FilePdf(const QString& cartella, const QString& titolo, const QDateTime& quando) {
+// The name of the PDF file that takes the pages when there is no printer: the window's title
+// and the time, "Fosku - <title> - 2026-12-08 14-05.pdf", without characters that a file name
+// cannot hold. (When the name is taken, the file gets " (2)", " (3)"… before ".pdf".)
+QString NomePdf(const QString& titolo, const QDateTime& quando) {
   // Characters that no file system takes in a name (the strictest, Windows, included).
   QString pulito;
   for (const QChar c : titolo) {
@@ -112,38 +115,49 @@ QString FilePdf(const QString& cartella, const QString& titolo, const QDateTime&
   pulito = pulito.simplified();
   QString base = QStringLiteral("Fosku");
   if (!pulito.isEmpty()) base += QStringLiteral(" - ") + pulito;
-  base += QStringLiteral(" - ") + quando.toString(QStringLiteral("yyyy-MM-dd HH-mm"));
-  const QDir dir(cartella);
-  QString nome = base + QStringLiteral(".pdf");
-  for (int n = 2; QFileInfo::exists(dir.filePath(nome)); ++n) nome = QStringLiteral("%1 (%2).pdf").arg(base).arg(n);
-  return dir.filePath(nome);
+  return base + QStringLiteral(" - ") + quando.toString(QStringLiteral("yyyy-MM-dd HH-mm")) + QStringLiteral(".pdf");
 }
 
-// No printer: the pages go to a PDF file in the documents folder, and the pupil is told where.
-void StampaSuPdf(QWidget* owner, const platform::FlexGrid& griglia, int orientation) {
-  const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString titolo = owner != nullptr ? owner->window()->windowTitle() : QString();
-  QString percorso;
-  bool scritto = false;
-  if (!cartella.isEmpty() && QDir().mkpath(cartella)) {
-    percorso = FilePdf(cartella, titolo, QDateTime::currentDateTime());
-    auto pdf = platform::PdfSurface(percorso);
-    StampaGriglia(*pdf, griglia, 2, 2, orientation);
-    scritto = pdf->EndDoc();  // false as well when a full disk cut the file short
-    pdf.reset();
-    const QFileInfo file(percorso);
-    scritto = scritto && file.exists() && file.size() > 0;
-    if (!scritto && file.exists()) QFile::remove(percorso);  // no reader opens a part of a PDF
-  } else {
-    percorso = cartella;
+// The user's documents folder, made when missing ("" when the user has no home at all); false
+// and `motivo` when it is not there and cannot be made.
+bool CartellaDocumenti(QString& cartella, QString& motivo) {
+  // A session started without HOME takes the home the system gives, never the root folder.
+  if (platform::AdoptSystemHome().empty()) {
+    motivo = QStringLiteral("questo utente non ha una cartella personale");
+    return false;
   }
-  const QString dove = QDir::toNativeSeparators(percorso);
+  cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  std::error_code ec;
+  std::filesystem::create_directories(cartella.toStdString(), ec);
+  if (ec) motivo = QString::fromStdString(platform::WriteFailure(ec.value(), cartella.toStdString()));
+  return !ec;
+}
+
+// No printer: the pages go to a PDF file in the documents folder, and the pupil is told where
+// (or that it could not be written, and why).
+void StampaSuPdf(QWidget* owner, const platform::FlexGrid& griglia, int orientation) {
+  const QString titolo = owner != nullptr ? owner->window()->windowTitle() : QString();
+  QString cartella, motivo;
+  platform::PdfOutcome esito;
+  bool scritto = false;
+  if (CartellaDocumenti(cartella, motivo)) {
+    auto pdf = platform::PdfSurface(QDir(cartella).filePath(NomePdf(titolo, QDateTime::currentDateTime())), &esito);
+    StampaGriglia(*pdf, griglia, 2, 2, orientation);
+    scritto = pdf->EndDoc();  // false as well when a full disk or a size limit cut the file short
+    motivo = esito.failure;
+  }
+  const QString dove = QDir::toNativeSeparators(esito.path.isEmpty() ? cartella : esito.path);
   if (scritto) {
     platform::MsgBox(owner, QStringLiteral("Non c'è nessuna stampante: la stampa è stata salvata nel file\n") + dove,
                      platform::vbInformation);
+  } else if (dove.isEmpty()) {
+    platform::MsgBox(owner, QStringLiteral("Non c'è nessuna stampante e non è stato possibile salvare la stampa: ") +
+                                motivo + QStringLiteral("."),
+                     platform::vbCritical);
   } else {
     platform::MsgBox(owner,
-                     QStringLiteral("Non c'è nessuna stampante e non è stato possibile salvare la stampa in\n") + dove,
+                     QStringLiteral("Non c'è nessuna stampante e non è stato possibile salvare la stampa in\n") + dove +
+                         QStringLiteral("\n(") + motivo + QStringLiteral(")."),
                      platform::vbCritical);
   }
 }

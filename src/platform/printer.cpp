@@ -1,6 +1,7 @@
 #include "platform/printer.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QFontMetricsF>
@@ -9,7 +10,11 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cerrno>
 #include <cmath>
+#include <string>
+
+#include "platform/savefile.h"
 
 namespace platform {
 namespace {
@@ -113,24 +118,73 @@ class PainterSurface : public PrintSurface {
   bool ok_ = true;
 };
 
+// A new file that a paged device writes into: written under a temporary name beside its own,
+// it takes its name only once the document is whole (PdfFile::Finish).
+class PdfFile : public QIODevice {
+ public:
+  PdfFile(const QString& path, PdfOutcome* outcome)
+      : path_(path), outcome_(outcome), file_(QFileInfo(path).absolutePath().toStdString(), ".fosku-stampa.tmp") {
+    if (file_.Error() == 0) open(QIODevice::WriteOnly);  // a file not made fails the job's start
+  }
+  bool isSequential() const override { return true; }
+  // Gives the file its name once `whole`: the path asked for or, when an entry stands there, the
+  // same with " (2)", " (3)"… before its extension. False when the file could not be written
+  // whole; it is then never named.
+  bool Finish(bool whole) {
+    Flush();
+    if (!whole) file_.Fail(EIO);  // a write error met on the way is kept as the cause
+    std::string named;
+    const QFileInfo asked(path_);
+    const QString folder = asked.absolutePath();
+    const QString suffix = asked.suffix().isEmpty() ? QString() : QStringLiteral(".") + asked.suffix();
+    const QString stem = asked.fileName().chopped(suffix.size());
+    const int err = file_.Publish(
+        [&](int n) {
+          const QString name = n == 1 ? asked.fileName() : QStringLiteral("%1 (%2)%3").arg(stem).arg(n).arg(suffix);
+          return QDir(folder).filePath(name).toStdString();
+        },
+        &named);
+    if (isOpen()) close();
+    if (outcome_ != nullptr) {
+      outcome_->path = err == 0 ? QString::fromStdString(named) : path_;
+      outcome_->failure = err == 0 ? QString() : QString::fromStdString(WriteFailure(err, path_.toStdString()));
+    }
+    return err == 0;
+  }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 size) override {
+    buffer_.append(data, static_cast<std::size_t>(size));
+    if (buffer_.size() >= (std::size_t{1} << 16)) Flush();
+    return file_.Error() == 0 ? size : -1;
+  }
+
+ private:
+  void Flush() {
+    file_.Write(buffer_.data(), buffer_.size());
+    buffer_.clear();
+  }
+  QString path_;
+  PdfOutcome* outcome_;
+  PendingFile file_;
+  std::string buffer_;
+};
+
 // The system printer or a PDF file: pages of a paged device, drawn at its resolution.
 // `file`, when given, is where the device writes: the job counts as done only when every byte
-// reached it.
+// reached it and the file took its name.
 class PagedSurface : public PainterSurface {
  public:
-  explicit PagedSurface(std::unique_ptr<QPagedPaintDevice> device, std::unique_ptr<QFile> file = nullptr)
+  explicit PagedSurface(std::unique_ptr<QPagedPaintDevice> device, std::unique_ptr<PdfFile> file = nullptr)
       : file_(std::move(file)), device_(std::move(device)) {}
   ~PagedSurface() override { Stop(); }  // the painter lets go before its device goes
 
   bool EndDoc() override {
-    bool done = PainterSurface::EndDoc();
-    if (file_ != nullptr) {
-      // A full disk cuts the file short while the painter goes on as if nothing were wrong:
-      // only the file's own state tells.
-      done = done && file_->flush() && file_->error() == QFileDevice::NoError;
-      file_->close();
-      done = done && file_->error() == QFileDevice::NoError;
-    }
+    const bool done = PainterSurface::EndDoc();
+    // A full disk or a size limit fails a write while the painter goes on as if nothing were
+    // wrong: only the file's own state tells (and a file that failed is never named).
+    if (file_ != nullptr) return file_->Finish(done) && done;
     return done;
   }
 
@@ -145,7 +199,7 @@ class PagedSurface : public PainterSurface {
   bool Open() override { return (file_ == nullptr || file_->isOpen()) && PainterSurface::Open(); }
 
  private:
-  std::unique_ptr<QFile> file_;  // outlives the device that writes to it
+  std::unique_ptr<PdfFile> file_;  // outlives the device that writes to it
   std::unique_ptr<QPagedPaintDevice> device_;
 };
 
@@ -215,10 +269,9 @@ std::unique_ptr<PrintSurface> SystemPrinter() {
   return std::make_unique<PagedSurface>(std::move(printer));
 }
 
-std::unique_ptr<PrintSurface> PdfSurface(const QString& path) {
-  // The writer writes to a file of ours, whose error state tells whether every byte got in.
-  auto file = std::make_unique<QFile>(path);
-  file->open(QIODevice::WriteOnly | QIODevice::Truncate);  // a file not made fails the job's start
+std::unique_ptr<PrintSurface> PdfSurface(const QString& path, PdfOutcome* outcome) {
+  // The writer writes to a file of ours, whose state tells whether every byte got in.
+  auto file = std::make_unique<PdfFile>(path, outcome);
   auto pdf = std::make_unique<QPdfWriter>(file.get());
   pdf->setResolution(1440);
   pdf->setPageLayout(PaginaA4());

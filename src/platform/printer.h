@@ -44,8 +44,18 @@ class PrintSurface {
 
 // A surface on the system's default printer; IsOk() is false when there is none.
 std::unique_ptr<PrintSurface> SystemPrinter();
-// A surface that writes an A4 PDF file.
-std::unique_ptr<PrintSurface> PdfSurface(const QString& path);
+// What became of a PDF file once its job ended: the path it took, or why it could not be
+// written (in Italian).
+struct PdfOutcome {
+  QString path;
+  QString failure;
+};
+// A surface that writes an A4 PDF file at `path`. The pages go to a temporary file beside it,
+// which takes its name only once whole (a failed or killed print leaves nothing under the name)
+// and never over an entry already there: a file, a folder, a pipe or a link (even one to
+// nothing) takes the name, and the file is named as `path` with " (2)", " (3)"… before its
+// extension instead. `outcome`, when given, is filled when the job ends.
+std::unique_ptr<PrintSurface> PdfSurface(const QString& path, PdfOutcome* outcome = nullptr);
 // A surface that paints the pages of that same A4 layout into images, one per page (its
 // printable area, white, `dotsPerInch` pixels to the inch), appended to `pages` as they begin:
 // the pages as they come out of the printer, through the same drawing code.

@@ -103,10 +103,9 @@ void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& gr
 
 namespace {
 
-// The name of the PDF file that takes the pages when there is no printer: the window's title
-// and the time, "Fosku - <title> - 2026-12-08 14-05.pdf", without characters that a file name
-// cannot hold. (When the name is taken, the file gets " (2)", " (3)"… before ".pdf".)
-QString NomePdf(const QString& titolo, const QDateTime& quando) {
+// The name of a print, for its job in the printer's queue and for its PDF file: "Fosku -
+// <title> - 2026-12-08 14-05", without characters that a file name cannot hold.
+QString NomeStampa(const QString& titolo, const QDateTime& quando) {
   // Characters that no file system takes in a name (the strictest, Windows, included).
   QString pulito;
   for (const QChar c : titolo) {
@@ -115,8 +114,10 @@ QString NomePdf(const QString& titolo, const QDateTime& quando) {
   pulito = pulito.simplified();
   QString base = QStringLiteral("Fosku");
   if (!pulito.isEmpty()) base += QStringLiteral(" - ") + pulito;
-  return base + QStringLiteral(" - ") + quando.toString(QStringLiteral("yyyy-MM-dd HH-mm")) + QStringLiteral(".pdf");
+  return base + QStringLiteral(" - ") + quando.toString(QStringLiteral("yyyy-MM-dd HH-mm"));
 }
+
+QString TitoloFinestra(QWidget* owner) { return owner != nullptr ? owner->window()->windowTitle() : QString(); }
 
 // The user's documents folder, made when missing ("" when the user has no home at all); false
 // and `motivo` when it is not there and cannot be made.
@@ -133,33 +134,69 @@ bool CartellaDocumenti(QString& cartella, QString& motivo) {
   return !ec;
 }
 
-// No printer: the pages go to a PDF file in the documents folder, and the pupil is told where
-// (or that it could not be written, and why).
-void StampaSuPdf(QWidget* owner, const platform::FlexGrid& griglia, int orientation) {
-  const QString titolo = owner != nullptr ? owner->window()->windowTitle() : QString();
+// The pages cannot be printed: they go to a PDF file in the documents folder, named as the
+// print, "Fosku - <title> - 2026-12-08 14-05.pdf" (" (2)", " (3)"… before ".pdf" when the name
+// is taken), and the pupil is told why (`perche`, a sentence without its full stop) and where
+// the file is, or that it could not be written and why.
+void StampaSuPdf(QWidget* owner, const platform::FlexGrid& griglia, int orientation, const QString& perche) {
   QString cartella, motivo;
   platform::PdfOutcome esito;
   bool scritto = false;
   if (CartellaDocumenti(cartella, motivo)) {
-    auto pdf = platform::PdfSurface(QDir(cartella).filePath(NomePdf(titolo, QDateTime::currentDateTime())), &esito);
+    const QString nome = NomeStampa(TitoloFinestra(owner), QDateTime::currentDateTime());
+    auto pdf = platform::PdfSurface(QDir(cartella).filePath(nome + QStringLiteral(".pdf")), nome, &esito);
     StampaGriglia(*pdf, griglia, 2, 2, orientation);
     scritto = pdf->EndDoc();  // false as well when a full disk or a size limit cut the file short
     motivo = esito.failure;
   }
   const QString dove = QDir::toNativeSeparators(esito.path.isEmpty() ? cartella : esito.path);
   if (scritto) {
-    platform::MsgBox(owner, QStringLiteral("Non c'è nessuna stampante: la stampa è stata salvata nel file\n") + dove,
+    platform::MsgBox(owner, perche + QStringLiteral(": la stampa è stata salvata nel file\n") + dove,
                      platform::vbInformation);
   } else if (dove.isEmpty()) {
-    platform::MsgBox(owner, QStringLiteral("Non c'è nessuna stampante e non è stato possibile salvare la stampa: ") +
-                                motivo + QStringLiteral("."),
+    platform::MsgBox(owner, perche + QStringLiteral(" e non è stato possibile salvare la stampa: ") + motivo +
+                                QStringLiteral("."),
                      platform::vbCritical);
   } else {
     platform::MsgBox(owner,
-                     QStringLiteral("Non c'è nessuna stampante e non è stato possibile salvare la stampa in\n") + dove +
+                     perche + QStringLiteral(" e non è stato possibile salvare la stampa in\n") + dove +
                          QStringLiteral("\n(") + motivo + QStringLiteral(")."),
                      platform::vbCritical);
   }
+}
+
+// Why nothing can be printed, as the print service told it.
+QString SenzaStampante(platform::ServiceAnswer risposta) {
+  switch (risposta) {
+    case platform::ServiceAnswer::NotRunning:
+      return QStringLiteral("Il servizio di stampa del sistema non è attivo");
+    case platform::ServiceAnswer::NoAnswer:
+      return QStringLiteral("Il servizio di stampa del sistema non ha risposto");
+    case platform::ServiceAnswer::Answered:
+      break;
+  }
+  return QStringLiteral("Non c'è nessuna stampante");
+}
+
+// Why the job given to `stampante` was not taken.
+QString NonPresa(const platform::JobOutcome& esito, const QString& stampante) {
+  if (esito.answer != platform::ServiceAnswer::Answered) return SenzaStampante(esito.answer);
+  switch (esito.refusal) {
+    case platform::Refusal::NotAccepting:
+      return QStringLiteral("La stampante «%1» non accetta stampe in questo momento").arg(stampante);
+    case platform::Refusal::NoSuchPrinter:
+      return QStringLiteral("La stampante «%1» non c'è più").arg(stampante);
+    case platform::Refusal::NotAllowed:
+      return QStringLiteral("Il servizio di stampa non permette di stampare sulla stampante «%1»").arg(stampante);
+    case platform::Refusal::Busy:
+      return QStringLiteral("La stampante «%1» è occupata e per ora non accetta altre stampe").arg(stampante);
+    case platform::Refusal::None:
+    case platform::Refusal::Other:
+      break;
+  }
+  return QStringLiteral("Il servizio di stampa ha rifiutato la stampa sulla stampante «%1» (errore 0x%2)")
+      .arg(stampante)
+      .arg(esito.status, 4, 16, QChar('0'));
 }
 
 }  // namespace
@@ -167,20 +204,40 @@ void StampaSuPdf(QWidget* owner, const platform::FlexGrid& griglia, int orientat
 void ComandoStampa(QWidget* owner, const platform::FlexGrid& griglia, int orientation) {
   if (platform::MsgBox(owner, QStringLiteral("Avvio la stampa?"), platform::vbYesNoQuestion) != platform::vbYes)
     return;
-  auto printer = platform::Printer();
-  if (!printer) {
-    StampaSuPdf(owner, griglia, orientation);
-    return;
-  }
-  if (!printer->IsOk()) {
-    platform::MsgBox(owner, QStringLiteral("Nessuna stampante disponibile: impossibile stampare."),
-                     platform::vbCritical);
+  const QString nome = NomeStampa(TitoloFinestra(owner), QDateTime::currentDateTime());
+  const platform::PrinterChoice scelta = platform::ChoosePrinter(owner, QStringLiteral("Cerco la stampante…"));
+  if (scelta.name.isEmpty()) {
+    StampaSuPdf(owner, griglia, orientation, SenzaStampante(scelta.answer));
     return;
   }
   platform::MsgBox(owner, QStringLiteral("Sto stampando"), platform::vbInformation);
-  StampaGriglia(*printer, griglia, 2, 2, orientation);
-  if (!printer->EndDoc()) {
+  auto lavoro = platform::CurrentPrintService()->Job(scelta.name, nome);
+  if (lavoro) StampaGriglia(*lavoro, griglia, 2, 2, orientation);
+  if (!lavoro || !lavoro->EndDoc()) {
     platform::MsgBox(owner, QStringLiteral("La stampa non è riuscita."), platform::vbCritical);
+    return;
+  }
+  const platform::JobOutcome esito = platform::SendJob(
+      owner, *lavoro, QStringLiteral("Mando la stampa alla stampante «%1»…").arg(scelta.name));
+  lavoro.reset();
+  if (!esito.Taken()) {
+    StampaSuPdf(owner, griglia, orientation, NonPresa(esito, scelta.name));
+    return;
+  }
+  // Taken: what the pupil must know to find the pages.
+  QStringList avvisi;
+  if (scelta.noDefault) {
+    avvisi << QStringLiteral("Non c'è nessuna stampante predefinita: la stampa è andata alla stampante «%1».")
+                  .arg(scelta.name);
+  }
+  if (scelta.stopped) {
+    avvisi << QStringLiteral("La stampante «%1» è in pausa o non è raggiungibile: la stampa resta in coda e le "
+                             "pagine usciranno quando la stampante sarà di nuovo pronta.")
+                  .arg(scelta.name);
+  }
+  if (!avvisi.isEmpty()) {
+    platform::MsgBox(owner, avvisi.join(QStringLiteral("\n\n")),
+                     scelta.stopped ? platform::vbExclamation : platform::vbInformation);
   }
 }
 

@@ -21,10 +21,15 @@ namespace Stampa {
 void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& griglia, double left,
                    double top, int orientation = 1);
 
-// The print command: asks "Avvio la stampa?"; on Yes, announces "Sto stampando", prints the
-// grid at (2, 2) and ends the job. Where the system has no printer, the same pages go to a
-// PDF file in the user's documents folder, and a message says where it is (or that it could
-// not be written).
+// The print command: asks "Avvio la stampa?"; on Yes, finds the printer (the default; with
+// none, the only or the first), announces "Sto stampando", prints the grid at (2, 2) on a job
+// named "Fosku - <window's title> - <date and time>" and hands it to the print service.
+// Where nothing can print it (no printer, a print service that is not running or does not
+// answer in time, a job turned away), the same pages go to a PDF file in the user's documents
+// folder, and a message says why and where the file is (or that it could not be written, and why).
+// A job taken on a printer chosen for want of a default, or on a paused or unreachable
+// printer, where it waits, is told to the pupil too. No wait on the print service freezes the
+// window.
 void ComandoStampa(QWidget* owner, const platform::FlexGrid& griglia, int orientation = 1);
 
 }  // namespace Stampa

@@ -1,5 +1,6 @@
 #include "platform/printer.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -8,13 +9,14 @@
 #include <QPainter>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <string>
 
 #include "platform/savefile.h"
+
+#include "platform/cups.h"
 
 namespace platform {
 namespace {
@@ -254,28 +256,89 @@ QPageLayout PaginaA4() {
                      QPageLayout::Millimeter);
 }
 
-PrinterFactory& Factory() {
-  static PrinterFactory f;
-  return f;
+// An A4 PDF document written to `device`, drawn in twips.
+std::unique_ptr<QPdfWriter> PdfWriter(QIODevice* device, const QString& title) {
+  auto pdf = std::make_unique<QPdfWriter>(device);
+  pdf->setResolution(1440);
+  pdf->setPageLayout(PaginaA4());
+  pdf->setCreator(QStringLiteral("Fosku"));
+  pdf->setTitle(title);
+  return pdf;
+}
+
+// The bytes of a job's PDF document, made before the surface that writes them and gone after it.
+struct JobBytes {
+  JobBytes() { buffer.open(QIODevice::WriteOnly); }
+  QByteArray bytes;
+  QBuffer buffer{&bytes};
+};
+
+// A job for a queue of the system's print service: its pages are an A4 PDF document, made in
+// memory and handed to the service as one job.
+class CupsJob : private JobBytes, public PagedSurface {
+ public:
+  CupsJob(const QString& printer, const QString& title)
+      : PagedSurface(PdfWriter(&buffer, title)), printer_(printer), title_(title) {}
+
+  void SetOrientation(int setting) override {
+    landscape_ = setting == 2;
+    PagedSurface::SetOrientation(setting);
+  }
+  Sending Sender() override {
+    buffer.close();
+    return [printer = printer_, pdf = bytes, title = title_, landscape = landscape_](Deadline deadline) {
+      return cups::PrintPdf(printer, pdf, title, landscape, deadline);
+    };
+  }
+
+ private:
+  QString printer_;
+  QString title_;
+  bool landscape_ = false;
+};
+
+class CupsService : public PrintService {
+ public:
+  CupsService(std::chrono::milliseconds lookup, std::chrono::milliseconds send) : lookup_(lookup), send_(send) {}
+  PrinterList Printers(Deadline deadline) override { return cups::Printers(deadline); }
+  std::unique_ptr<PrintSurface> Job(const QString& printer, const QString& title) override {
+    return std::make_unique<CupsJob>(printer, title);
+  }
+  std::chrono::milliseconds LookupWait() const override { return lookup_; }
+  std::chrono::milliseconds SendWait() const override { return send_; }
+
+ private:
+  std::chrono::milliseconds lookup_;
+  std::chrono::milliseconds send_;
+};
+
+// One printer, the default, whose jobs are the factory's surfaces.
+class SurfaceService : public PrintService {
+ public:
+  explicit SurfaceService(PrinterFactory factory) : factory_(std::move(factory)) {}
+  PrinterList Printers(Deadline) override {
+    PrinterStatus p;
+    p.name = QStringLiteral("Fosku");
+    p.isDefault = true;
+    return {ServiceAnswer::Answered, {p}};
+  }
+  std::unique_ptr<PrintSurface> Job(const QString&, const QString&) override { return factory_(); }
+
+ private:
+  PrinterFactory factory_;
+};
+
+std::shared_ptr<PrintService>& Service() {
+  static std::shared_ptr<PrintService> s;
+  return s;
 }
 
 }  // namespace
 
-bool HasPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
-
-std::unique_ptr<PrintSurface> SystemPrinter() {
-  auto printer = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-  printer->setResolution(1440);
-  return std::make_unique<PagedSurface>(std::move(printer));
-}
-
-std::unique_ptr<PrintSurface> PdfSurface(const QString& path, PdfOutcome* outcome) {
+std::unique_ptr<PrintSurface> PdfSurface(const QString& path, const QString& title, PdfOutcome* outcome) {
   // The writer writes to a file of ours, whose state tells whether every byte got in.
   auto file = std::make_unique<PdfFile>(path, outcome);
-  auto pdf = std::make_unique<QPdfWriter>(file.get());
-  pdf->setResolution(1440);
-  pdf->setPageLayout(PaginaA4());
-  pdf->setCreator(QStringLiteral("Fosku"));
+  auto pdf = PdfWriter(file.get(), title);
   return std::make_unique<PagedSurface>(std::move(pdf), std::move(file));
 }
 
@@ -283,12 +346,50 @@ std::unique_ptr<PrintSurface> ImagePages(std::vector<QImage>* pages, double dots
   return std::make_unique<ImageSurface>(pages, PaginaA4(), dotsPerInch);
 }
 
-void SetPrinterFactory(PrinterFactory factory) { Factory() = std::move(factory); }
+std::shared_ptr<PrintService> SystemPrintService(std::chrono::milliseconds lookup, std::chrono::milliseconds send) {
+  return std::make_shared<CupsService>(lookup, send);
+}
 
-std::unique_ptr<PrintSurface> Printer() {
-  if (Factory()) return Factory()();
-  if (!HasPrinter()) return nullptr;
-  return SystemPrinter();
+void SetPrintService(std::shared_ptr<PrintService> service) { Service() = std::move(service); }
+
+std::shared_ptr<PrintService> CurrentPrintService() {
+  if (!Service()) Service() = SystemPrintService();
+  return Service();
+}
+
+void SetPrinterFactory(PrinterFactory factory) {
+  SetPrintService(factory ? std::make_shared<SurfaceService>(std::move(factory)) : nullptr);
+}
+
+PrinterChoice ChoosePrinter(QWidget* owner, const QString& waitText) {
+  const std::shared_ptr<PrintService> service = CurrentPrintService();
+  auto list = std::make_shared<PrinterList>();
+  PrinterChoice choice;
+  if (!WaitBounded(owner, waitText, service->LookupWait(),
+                   [service, list](Deadline deadline) { *list = service->Printers(deadline); })) {
+    choice.answer = ServiceAnswer::NoAnswer;
+    return choice;
+  }
+  choice.answer = list->answer;
+  const std::vector<PrinterStatus>& printers = list->printers;
+  if (choice.answer != ServiceAnswer::Answered || printers.empty()) return choice;
+  auto p = std::find_if(printers.begin(), printers.end(), [](const PrinterStatus& s) { return s.isDefault; });
+  choice.noDefault = p == printers.end() && printers.size() > 1;
+  if (p == printers.end()) p = printers.begin();
+  choice.name = p->name;
+  choice.stopped = p->stopped;
+  return choice;
+}
+
+JobOutcome SendJob(QWidget* owner, PrintSurface& job, const QString& waitText) {
+  PrintSurface::Sending send = job.Sender();
+  if (!send) return {};
+  auto outcome = std::make_shared<JobOutcome>();
+  if (!WaitBounded(owner, waitText, CurrentPrintService()->SendWait(),
+                   [send = std::move(send), outcome](Deadline deadline) { *outcome = send(deadline); })) {
+    return {ServiceAnswer::NoAnswer, Refusal::None, 0};
+  }
+  return *outcome;
 }
 
 }  // namespace platform

@@ -10,17 +10,27 @@
 #include <filesystem>
 #include <thread>
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
 #include "exercise_window/stampa.h"
+#include "exercises/verbs/form7_mood.h"
 #include "platform/flexgrid.h"
 #include "platform/msgbox.h"
+#include "platform/statusbar.h"
+#include "support/exercise_fixture.h"
+#include "support/fake_print_service.h"
 #include "support/ink.h"
 #include "support/recording_surface.h"
 #include "support/temp_dirs.h"
@@ -315,7 +325,7 @@ TEST(PrintCommand, AsksAnnouncesPrintsAndEnds) {
   bool endedAtAnnouncement = true;
   platform::SetMsgBoxHandler([&](const QString& t, int code) {
     boxes << QStringLiteral("%1 %2").arg(code).arg(t);
-    if (t == "Sto stampando" && last != nullptr) endedAtAnnouncement = last->ended;
+    if (t == "Sto stampando") endedAtAnnouncement = last != nullptr && last->ended;
     return platform::vbYes;
   });
   Stampa::ComandoStampa(nullptr, g);
@@ -369,7 +379,7 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
   const QString documenti = QString::fromStdString(home.home()) + "/Documents";
   QWidget finestra;
   finestra.setWindowTitle(QStringLiteral("Verbi: 1°/2° \"prova\""));
-  platform::SetPrinterFactory([]() -> std::unique_ptr<platform::PrintSurface> { return nullptr; });
+  platform::SetPrintService(std::make_shared<testsupport::FakePrintService>());  // no printer at all
   QStringList scritti;
   // Links to nowhere at the names the next print would take (this minute's and the next's).
   const auto collegamenti = [&] {
@@ -400,10 +410,11 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
          QDir(documenti).removeRecursively();
          testsupport::TempDir::WriteTo(documenti.toStdString(), "not a folder");
        },
-       false, 0},
+       false, 0, RLIM_INFINITY, "una parte del percorso non è una cartella"},
       // A limit an administrator set (`ulimit -f 4`) cuts the file at 4 KiB: that is no print,
       // it is said as a failure, and the program goes on.
-      {"a file-size limit", 60, [&] { QFile::remove(documenti); }, false, 0, 4096, "dimensione massima"},
+      {"a file-size limit", 60, [&] { QFile::remove(documenti); }, false, 0, 4096,
+       "il file supera la dimensione massima consentita"},
       // A program ended on the way (here by the limit's own signal) leaves no part of a PDF
       // under the name.
       {"a print killed on the way", 60, [] {}, false, 0, 4096, "", true},
@@ -450,9 +461,11 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
     EXPECT_EQ(boxes[0], "36 Avvio la stampa?");
     const QStringList files = QDir(documenti).entryList({"*.pdf"}, QDir::Files, QDir::Name);
     if (!c.salvato) {
-      EXPECT_TRUE(boxes[1].startsWith("16 ")) << boxes[1].toStdString();
-      EXPECT_TRUE(boxes[1].contains(documenti)) << boxes[1].toStdString();
-      EXPECT_TRUE(boxes[1].contains(QString::fromUtf8(c.perche))) << boxes[1].toStdString();
+      // The cause first, then where the file was to go, then why it could not be written.
+      EXPECT_TRUE(boxes[1].startsWith(
+          QStringLiteral("16 Non c'è nessuna stampante e non è stato possibile salvare la stampa in\n") + documenti))
+          << boxes[1].toStdString();
+      EXPECT_TRUE(boxes[1].endsWith(QStringLiteral("(") + QString::fromUtf8(c.perche) + QStringLiteral(")."))) << boxes[1].toStdString();
       EXPECT_TRUE(files.isEmpty());
       continue;
     }
@@ -479,7 +492,7 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
     EXPECT_TRUE(fs::is_empty(altrove.path()));
     EXPECT_TRUE(QDir(documenti).entryList({".*"}, QDir::Files | QDir::Hidden | QDir::System).isEmpty());
   }
-  platform::SetPrinterFactory({});
+  platform::SetPrintService(nullptr);
   platform::SetMsgBoxHandler({});
 }
 
@@ -499,7 +512,9 @@ TEST(PrintCommand, WithoutHomeThePrintGoesUnderTheSystemsHome) {
   };
   const Caso casi[] = {
       {"a user of the password database", testsupport::kNobody, casaNessuno + "/Documents"},
-      {"a user with no home", kSconosciuto, "questo utente non ha una cartella personale"},
+      {"a user with no home", kSconosciuto,
+       "Non c'è nessuna stampante e non è stato possibile salvare la stampa: questo utente non ha una cartella "
+       "personale."},
   };
   testsupport::TempDir qui;
   for (const Caso& c : casi) {
@@ -507,7 +522,7 @@ TEST(PrintCommand, WithoutHomeThePrintGoesUnderTheSystemsHome) {
     const testsupport::TempHome home;  // puts HOME and XDG_CONFIG_HOME back afterwards
     unsetenv("HOME");
     unsetenv("XDG_CONFIG_HOME");
-    platform::SetPrinterFactory([]() -> std::unique_ptr<platform::PrintSurface> { return nullptr; });
+    platform::SetPrintService(std::make_shared<testsupport::FakePrintService>());  // no printer at all
     const int codice = testsupport::RunAsPlainUser(
         {qui.path()},
         [&] {
@@ -526,6 +541,192 @@ TEST(PrintCommand, WithoutHomeThePrintGoesUnderTheSystemsHome) {
         c.uid);
     EXPECT_EQ(codice, 0);
     EXPECT_TRUE(fs::is_empty(qui.path()));
-    platform::SetPrinterFactory({});
+    platform::SetPrintService(nullptr);
   }
+}
+
+namespace {
+
+using testsupport::FakePrintService;
+
+class PrintService : public testsupport::ExerciseTest {
+ protected:
+  void TearDown() override {
+    platform::SetPrintService(nullptr);
+    ExerciseTest::TearDown();
+  }
+};
+
+platform::PrinterStatus Stampante(const char* nome, bool predefinita, bool ferma = false) {
+  platform::PrinterStatus p;
+  p.name = QString::fromUtf8(nome);
+  p.isDefault = predefinita;
+  p.stopped = ferma;
+  return p;
+}
+
+}  // namespace
+
+// Ctrl+S in an exercise window, with the print service answering in every way it can: each
+// answer is told to the pupil with its true cause; a print that cannot be made is saved as a
+// PDF in the documents, the message says where; a slow service never freezes the window.
+TEST_F(PrintService, EveryAnswerOfTheServiceIsToldAndNoWaitFreezesTheWindow) {
+  const platform::JobOutcome rifiuto{platform::ServiceAnswer::Answered, platform::Refusal::NotAccepting, 0x0506};
+  struct Riga {
+    const char* nome;
+    std::function<void(FakePrintService&)> imposta;
+    // The boxes after "Avvio la stampa?"; %1 where the pages were saved as a PDF in the documents.
+    QStringList attesi;
+    const char* stampante;  // the printer given the job; nullptr: no job made
+    const char* attesa;     // the modal box of a slow service; nullptr: not slow
+  };
+  const Riga righe[] = {
+      {"a queue that turns jobs away",
+       [&](FakePrintService& s) {
+         s.list.printers = {Stampante("Aula", true)};
+         s.outcome = rifiuto;
+       },
+       {"64 Sto stampando",
+        "64 La stampante «Aula» non accetta stampe in questo momento: la stampa è stata salvata nel file\n%1"},
+       "Aula", nullptr},
+      {"a service that never gives its printers",
+       [](FakePrintService& s) {
+         s.list.printers = {Stampante("Aula", true)};
+         s.hangOnLookup = true;
+       },
+       {"64 Il servizio di stampa del sistema non ha risposto: la stampa è stata salvata nel file\n%1"}, nullptr,
+       "Cerco la stampante…"},
+      {"a service that never takes the job",
+       [](FakePrintService& s) {
+         s.list.printers = {Stampante("Aula", true)};
+         s.hangOnSend = true;
+       },
+       {"64 Sto stampando", "64 Il servizio di stampa del sistema non ha risposto: la stampa è stata salvata nel file\n%1"},
+       "Aula", "Mando la stampa alla stampante «Aula»…"},
+      {"a service that is not running",
+       [](FakePrintService& s) { s.list.answer = platform::ServiceAnswer::NotRunning; },
+       {"64 Il servizio di stampa del sistema non è attivo: la stampa è stata salvata nel file\n%1"}, nullptr, nullptr},
+      {"one printer and no default: it prints", [](FakePrintService& s) { s.list.printers = {Stampante("Aula", false)}; },
+       {"64 Sto stampando"}, "Aula", nullptr},
+      {"two printers and no default: the first, and the pupil is told",
+       [](FakePrintService& s) { s.list.printers = {Stampante("Aula", false), Stampante("Biblioteca", false)}; },
+       {"64 Sto stampando", "64 Non c'è nessuna stampante predefinita: la stampa è andata alla stampante «Aula»."},
+       "Aula", nullptr},
+      {"the default, wherever it is listed",
+       [](FakePrintService& s) { s.list.printers = {Stampante("Aula", false), Stampante("Biblioteca", true)}; },
+       {"64 Sto stampando"}, "Biblioteca", nullptr},
+      {"a paused or unreachable printer: the job waits in its queue",
+       [](FakePrintService& s) { s.list.printers = {Stampante("Aula", true, true)}; },
+       {"64 Sto stampando",
+        "48 La stampante «Aula» è in pausa o non è raggiungibile: la stampa resta in coda e le pagine usciranno "
+        "quando la stampante sarà di nuovo pronta."},
+       "Aula", nullptr},
+      // %2: the documents folder, which a file stands in the way of.
+      {"a queue that turns jobs away, and no documents folder for the PDF",
+       [&](FakePrintService& s) {
+         s.list.printers = {Stampante("Aula", true)};
+         s.outcome = rifiuto;
+         testsupport::TempDir::WriteTo(home.home() + "/Documents", "not a folder");
+       },
+       {"64 Sto stampando",
+        "16 La stampante «Aula» non accetta stampe in questo momento e non è stato possibile salvare la stampa "
+        "in\n%2\n(una parte del percorso non è una cartella)."},
+       "Aula", nullptr},
+  };
+
+  auto& w = platform::Instance<Form7>();
+  w.Show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  const QString documenti = QString::fromStdString(home.home()) + "/Documents";
+  const QRegularExpression nomeStampa(QStringLiteral("^Fosku - %1 - \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d$")
+                                          .arg(QRegularExpression::escape(w.windowTitle())));
+  // What reaches the item's label: paintings and presses of the pointer, placed on it through
+  // the window as the pupil's pointer is.
+  struct Sonda : QObject {
+    int dipinta = 0;
+    int premuta = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      dipinta += e->type() == QEvent::Paint ? 1 : 0;
+      premuta += e->type() == QEvent::MouseButtonPress ? 1 : 0;
+      return false;
+    }
+  } sonda;
+  w.Label2->installEventFilter(&sonda);
+  const auto premi = [&] {
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.Label2->mapTo(&w, w.Label2->rect().center()));
+  };
+  premi();
+  ASSERT_EQ(sonda.premuta, 1);  // with no box up, the press reaches the label
+
+  for (const Riga& r : righe) {
+    SCOPED_TRACE(r.nome);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));  // the keys go back to the window after every print
+    QDir(documenti).removeRecursively();
+    auto servizio = std::make_shared<FakePrintService>();
+    r.imposta(*servizio);
+    platform::SetPrintService(servizio);
+    QStringList boxes;
+    platform::SetMsgBoxHandler([&](const QString& t, int code) {
+      boxes << QStringLiteral("%1 %2").arg(code).arg(t);
+      return platform::vbYes;
+    });
+    // While the program waits: what its modal box says, whether the window still paints, and
+    // whether a press of the pointer on it gets through (it must not).
+    QString attesa;
+    bool premuto = false;
+    sonda.dipinta = sonda.premuta = 0;
+    QTimer controllo;
+    QObject::connect(&controllo, &QTimer::timeout, [&] {
+      QDialog* box = nullptr;
+      for (QWidget* t : QApplication::topLevelWidgets()) {
+        if (auto* d = qobject_cast<QDialog*>(t); d != nullptr && d->isVisible() && d->findChild<QLabel*>() != nullptr) box = d;
+      }
+      if (box == nullptr) return;
+      attesa = box->findChild<QLabel*>()->text();
+      if (!premuto) {
+        premuto = true;
+        sonda.dipinta = 0;
+        w.Label2->update();
+        premi();
+      }
+    });
+    controllo.start(10);
+    QElapsedTimer tempo;
+    tempo.start();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    const qint64 durata = tempo.elapsed();
+    controllo.stop();
+    servizio->Release();
+
+    const QStringList pdf = QDir(documenti).entryList({"*.pdf"}, QDir::Files);
+    const bool salva = r.attesi.join("").contains("%1");
+    EXPECT_EQ(pdf.size(), salva ? 1 : 0);
+    const QString salvato = pdf.size() == 1 ? documenti + "/" + pdf[0] : QString();
+    QStringList attesi = {"36 Avvio la stampa?"};
+    for (const QString& a : r.attesi) attesi << QString(a).replace("%1", salvato).replace("%2", documenti);
+    EXPECT_EQ(boxes.join("\n| ").toStdString(), attesi.join("\n| ").toStdString());
+    if (salva && pdf.size() == 1) {
+      EXPECT_TRUE(nomeStampa.match(pdf[0].chopped(4)).hasMatch()) << pdf[0].toStdString();
+    }
+    if (r.stampante == nullptr) {
+      EXPECT_TRUE(servizio->jobs.empty());
+    } else {
+      // The job carries its name, its pages were drawn, and it was handed to the service.
+      EXPECT_EQ(servizio->jobs.size(), 1u);
+      if (servizio->jobs.size() != 1u) continue;
+      EXPECT_EQ(servizio->jobs[0].printer.toStdString(), r.stampante);
+      EXPECT_TRUE(nomeStampa.match(servizio->jobs[0].title).hasMatch()) << servizio->jobs[0].title.toStdString();
+      EXPECT_TRUE(servizio->jobs[0].calls.contains("end"));
+      EXPECT_FALSE(servizio->jobs[0].calls.filter("box").isEmpty());
+      EXPECT_EQ(servizio->Sent(), 1);
+    }
+    EXPECT_LT(durata, 10000);  // the waits are 300 ms: the command ends even if the service never does
+    if (r.attesa != nullptr) {
+      EXPECT_EQ(attesa.toStdString(), r.attesa);
+      EXPECT_GT(sonda.dipinta, 0);   // the window went on painting
+      EXPECT_EQ(sonda.premuta, 0);   // and took nothing from the pointer
+    }
+  }
+  w.Label2->removeEventFilter(&sonda);
 }

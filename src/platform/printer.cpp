@@ -1,6 +1,5 @@
 #include "platform/printer.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -14,9 +13,8 @@
 #include <cmath>
 #include <string>
 
+#include "platform/printjob.h"
 #include "platform/savefile.h"
-
-#include "platform/cups.h"
 
 namespace platform {
 namespace {
@@ -173,13 +171,14 @@ class PdfFile : public QIODevice {
   std::string buffer_;
 };
 
-// The system printer or a PDF file: pages of a paged device, drawn at its resolution.
-// `file`, when given, is where the device writes: the job counts as done only when every byte
-// reached it and the file took its name.
+// A printer's job or a PDF file: pages of a paged device, drawn at its resolution. `file`, when
+// given, is where the device writes: the job counts as done only when every byte reached it and
+// the file took its name. `sending`, when given, makes the job's Sender.
 class PagedSurface : public PainterSurface {
  public:
-  explicit PagedSurface(std::unique_ptr<QPagedPaintDevice> device, std::unique_ptr<PdfFile> file = nullptr)
-      : file_(std::move(file)), device_(std::move(device)) {}
+  explicit PagedSurface(std::unique_ptr<QPagedPaintDevice> device, std::unique_ptr<PdfFile> file = nullptr,
+                        SendingOf sending = {})
+      : file_(std::move(file)), sending_(std::move(sending)), device_(std::move(device)) {}
   ~PagedSurface() override { Stop(); }  // the painter lets go before its device goes
 
   bool EndDoc() override {
@@ -189,6 +188,7 @@ class PagedSurface : public PainterSurface {
     if (file_ != nullptr) return file_->Finish(done) && done;
     return done;
   }
+  Sending Sender() override { return sending_ ? sending_(*device_) : Sending(); }
 
  protected:
   QPaintDevice* Device() override { return device_.get(); }
@@ -202,6 +202,7 @@ class PagedSurface : public PainterSurface {
 
  private:
   std::unique_ptr<PdfFile> file_;  // outlives the device that writes to it
+  SendingOf sending_;              // and so does what it holds (the bytes of a job in memory)
   std::unique_ptr<QPagedPaintDevice> device_;
 };
 
@@ -250,68 +251,6 @@ class ImageSurface : public PainterSurface {
   double dpi_;
 };
 
-// The page the program prints on when it chooses: A4 with margins of 15 mm.
-QPageLayout PaginaA4() {
-  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                     QPageLayout::Millimeter);
-}
-
-// An A4 PDF document written to `device`, drawn in twips.
-std::unique_ptr<QPdfWriter> PdfWriter(QIODevice* device, const QString& title) {
-  auto pdf = std::make_unique<QPdfWriter>(device);
-  pdf->setResolution(1440);
-  pdf->setPageLayout(PaginaA4());
-  pdf->setCreator(QStringLiteral("Fosku"));
-  pdf->setTitle(title);
-  return pdf;
-}
-
-// The bytes of a job's PDF document, made before the surface that writes them and gone after it.
-struct JobBytes {
-  JobBytes() { buffer.open(QIODevice::WriteOnly); }
-  QByteArray bytes;
-  QBuffer buffer{&bytes};
-};
-
-// A job for a queue of the system's print service: its pages are an A4 PDF document, made in
-// memory and handed to the service as one job.
-class CupsJob : private JobBytes, public PagedSurface {
- public:
-  CupsJob(const QString& printer, const QString& title)
-      : PagedSurface(PdfWriter(&buffer, title)), printer_(printer), title_(title) {}
-
-  void SetOrientation(int setting) override {
-    landscape_ = setting == 2;
-    PagedSurface::SetOrientation(setting);
-  }
-  Sending Sender() override {
-    buffer.close();
-    return [printer = printer_, pdf = bytes, title = title_, landscape = landscape_](Deadline deadline) {
-      return cups::PrintPdf(printer, pdf, title, landscape, deadline);
-    };
-  }
-
- private:
-  QString printer_;
-  QString title_;
-  bool landscape_ = false;
-};
-
-class CupsService : public PrintService {
- public:
-  CupsService(std::chrono::milliseconds lookup, std::chrono::milliseconds send) : lookup_(lookup), send_(send) {}
-  PrinterList Printers(Deadline deadline) override { return cups::Printers(deadline); }
-  std::unique_ptr<PrintSurface> Job(const QString& printer, const QString& title) override {
-    return std::make_unique<CupsJob>(printer, title);
-  }
-  std::chrono::milliseconds LookupWait() const override { return lookup_; }
-  std::chrono::milliseconds SendWait() const override { return send_; }
-
- private:
-  std::chrono::milliseconds lookup_;
-  std::chrono::milliseconds send_;
-};
-
 // One printer, the default, whose jobs are the factory's surfaces.
 class SurfaceService : public PrintService {
  public:
@@ -335,6 +274,24 @@ std::shared_ptr<PrintService>& Service() {
 
 }  // namespace
 
+QPageLayout PaginaA4() {
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                     QPageLayout::Millimeter);
+}
+
+std::unique_ptr<QPdfWriter> PdfWriter(QIODevice* device, const QString& title) {
+  auto pdf = std::make_unique<QPdfWriter>(device);
+  pdf->setResolution(1440);
+  pdf->setPageLayout(PaginaA4());
+  pdf->setCreator(QStringLiteral("Fosku"));
+  pdf->setTitle(title);
+  return pdf;
+}
+
+std::unique_ptr<PrintSurface> PagedJob(std::unique_ptr<QPagedPaintDevice> device, SendingOf sending) {
+  return std::make_unique<PagedSurface>(std::move(device), nullptr, std::move(sending));
+}
+
 std::unique_ptr<PrintSurface> PdfSurface(const QString& path, const QString& title, PdfOutcome* outcome) {
   // The writer writes to a file of ours, whose state tells whether every byte got in.
   auto file = std::make_unique<PdfFile>(path, outcome);
@@ -344,10 +301,6 @@ std::unique_ptr<PrintSurface> PdfSurface(const QString& path, const QString& tit
 
 std::unique_ptr<PrintSurface> ImagePages(std::vector<QImage>* pages, double dotsPerInch) {
   return std::make_unique<ImageSurface>(pages, PaginaA4(), dotsPerInch);
-}
-
-std::shared_ptr<PrintService> SystemPrintService(std::chrono::milliseconds lookup, std::chrono::milliseconds send) {
-  return std::make_shared<CupsService>(lookup, send);
 }
 
 void SetPrintService(std::shared_ptr<PrintService> service) { Service() = std::move(service); }

@@ -1,6 +1,6 @@
 // A surface to print on, measured and drawn in twips: a job for a printer, a PDF file, images
 // of the pages, or a recording that tests read back; and the print service that takes the
-// jobs (CUPS on this system), which tests replace.
+// jobs (CUPS, or Qt's printer classes where there is none), which tests replace.
 #pragma once
 
 #include <QImage>
@@ -124,8 +124,9 @@ class PrintService {
   virtual std::chrono::milliseconds SendWait() const { return std::chrono::seconds(20); }
 };
 
-// The system's print service, CUPS, waiting at most `lookup` for the printers and `send` for
-// a job to be taken. Its jobs are A4 PDF documents.
+// The system's print service, waiting at most `lookup` for the printers and `send` for a job to
+// be taken: CUPS, whose jobs are A4 PDF documents; in a build without CUPS, Qt's printer classes,
+// whose jobs are drawn on the printer (A4 where it takes it) and cannot tell a refusal.
 std::shared_ptr<PrintService> SystemPrintService(std::chrono::milliseconds lookup = std::chrono::seconds(5),
                                                  std::chrono::milliseconds send = std::chrono::seconds(20));
 // The one seam between the program and the print service: tests put theirs here.

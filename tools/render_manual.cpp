@@ -10,11 +10,16 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QTextTable>
 #include <QTextFrame>
 #include <QTextFrameFormat>
 
 #include <cstdio>
+#include <set>
 
 namespace {
 
@@ -23,6 +28,47 @@ constexpr int kResolution = 300;  // dots per inch of the PDF's drawing units
 int Fail(const char* what, const QString& detail) {
   std::fprintf(stderr, "render_manual: %s %s\n", what, qPrintable(detail));
   return 1;
+}
+
+// True when the block has lines on both sides of a page's foot.
+bool Straddles(const QTextDocument& doc, const QTextBlock& block, qreal pageHeight) {
+  const QTextLayout* layout = block.layout();
+  if (layout == nullptr || layout->lineCount() < 2) return false;
+  const qreal top = doc.documentLayout()->blockBoundingRect(block).top();
+  const QTextLine first = layout->lineAt(0);
+  const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+  // A line cut by a page's foot starts on the next page (a hair early, in the layout's units).
+  const int firstPage = static_cast<int>((top + first.y() + 1) / pageHeight);
+  const int lastPage = static_cast<int>((top + last.y() + 1) / pageHeight);
+  return firstPage != lastPage;
+}
+
+// Starts on a new page every paragraph, list item or table that a page's foot would cut through
+// a paragraph. Qt draws the line of a cut paragraph just above a page on that page too, out of
+// sight but in the PDF's text, so that copying, searching or reading the page aloud would meet
+// it twice. (A table longer than a page is left as it is.)
+void KeepParagraphsWhole(QTextDocument& doc, qreal pageHeight) {
+  std::set<QTextTable*> moved;
+  for (int round = 0; round < 200; ++round) {
+    doc.pageCount();  // the whole document laid out
+    QTextBlock cut;
+    for (QTextBlock b = doc.begin(); b.isValid() && !cut.isValid(); b = b.next()) {
+      if (!Straddles(doc, b, pageHeight)) continue;
+      QTextTable* table = QTextCursor(b).currentTable();
+      if (table == nullptr || !moved.contains(table)) cut = b;
+    }
+    if (!cut.isValid()) return;
+    if (QTextTable* table = QTextCursor(cut).currentTable()) {
+      QTextTableFormat f = table->format();
+      f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+      table->setFormat(f);
+      moved.insert(table);
+    } else {
+      QTextBlockFormat f = cut.blockFormat();
+      f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+      QTextCursor(cut).setBlockFormat(f);
+    }
+  }
 }
 
 }  // namespace
@@ -76,6 +122,7 @@ int main(int argc, char** argv) {
   doc.setTextWidth(width);
   doc.setPageSize(QSizeF(width, bodyHeight));
 
+  KeepParagraphsWhole(doc, bodyHeight);
   const int pages = doc.pageCount();
   for (int page = 0; page < pages; ++page) {
     if (page > 0) writer.newPage();
@@ -84,7 +131,10 @@ int main(int argc, char** argv) {
     painter.translate(0, -view.top());
     painter.setClipRect(view);
     QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = view;
+    // The layout draws every line that meets the clip, also one that only starts on its lower
+    // edge: the first line of the next page would stand, clipped from sight but whole in the
+    // PDF's text, at the foot of this one. A clip a hair inside the page keeps it off.
+    context.clip = view.adjusted(0, 0, 0, -0.5);
     doc.documentLayout()->draw(&painter, context);
     painter.restore();
 

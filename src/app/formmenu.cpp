@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "app/forminfo.h"
 #include "platform/paths.h"
@@ -19,50 +20,13 @@ namespace {
 using platform::colours::AzzurroChiaro;
 using platform::colours::Rosso;
 
-// Design captions; the load step turns some of them into two lines.
-const std::array<const char*, FormMenu::kPulsanti> kDidascalie = {
-    "Coniugazione",
-    "Radice e desinenza",
-    "Coniuga i fosku",
-    "Passato presente futuro",
-    " Risalire all'infinito dei fosku ",
-    "Coniugazione",
-    " Il modo dei fosku",
-    "Tabelle mescolate",
-    "Riconosci il verbo",
-    " Trova la persona del verbo",
-    "Completa le tabelle",
-    "Catalogare i fosku",
-    "Transitivi intransitivi",
-    "Predicato verbale",
-    "Corretto scorretto",
-    "Attivo passivo",
-    "Attivo passivo",
-    "Scegli il verbo adatto",
-    "Completa la frase",
-    "Corretto scorretto",
-    "Esci"};
+// The place of "Esci": bottom right, under the sound switch.
+constexpr int kRigaEsci = 5;
+constexpr int kColonnaEsci = 3;
 
-struct Posto {
-  int riga, colonna;
-};
-// Row and column (from 0) of each button.
-const std::array<Posto, FormMenu::kPulsanti> kPosti = {{
-    {0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0},  // 0-5
-    {0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1},  // 6-11
-    {0, 2}, {1, 2}, {2, 2}, {4, 2}, {5, 2},          // 12-16
-    {0, 3}, {1, 3},                                  // 17, 18
-    {3, 2},                                          // 19
-    {5, 3},                                          // 20
-}};
-
-std::array<FormMenu::Apri, 20>& Finestre() {
-  static std::array<FormMenu::Apri, 20> finestre;
-  return finestre;
-}
-
-QString DueRighe(const char* a, const char* b) {
-  return QString::fromUtf8(a) + QStringLiteral("\r\n") + QString::fromUtf8(b);
+std::vector<FormMenu::Pulsante>& Pulsanti() {
+  static std::vector<FormMenu::Pulsante> pulsanti;
+  return pulsanti;
 }
 
 bool HaColore(QWidget* w, std::uint32_t colore) {
@@ -77,9 +41,9 @@ void Colora(QWidget* w, std::uint32_t colore) {
 
 }  // namespace
 
-void FormMenu::RegistraFinestra(int Index, Apri apri) {
-  if (Index >= 0 && Index < 20) Finestre()[static_cast<size_t>(Index)] = std::move(apri);
-}
+void FormMenu::RegistraPulsanti(std::vector<Pulsante> pulsanti) { Pulsanti() = std::move(pulsanti); }
+
+int FormMenu::IndiceEsci() { return static_cast<int>(Pulsanti().size()); }
 
 void FormMenu::Form_Load() {
   SetDesignSize(8850, 4530);
@@ -92,10 +56,13 @@ void FormMenu::Form_Load() {
   LabelDimensionaFont = new QLabel(QStringLiteral("dimensiona font "), Surface());
   LabelDimensionaFont->hide();
 
-  for (int i = 0; i < kPulsanti; ++i) {
-    const auto& posto = kPosti[static_cast<size_t>(i)];
-    auto* b = AddControl(new platform::CommandButton(QString::fromUtf8(kDidascalie[static_cast<size_t>(i)]), Surface()),
-                         120 + 2160 * posto.colonna, 120 + 720 * posto.riga, 2040, 555);
+  std::vector<Pulsante> pulsanti = Pulsanti();
+  pulsanti.push_back({QStringLiteral("Esci"), kRigaEsci, kColonnaEsci, {}});
+  Command1.assign(pulsanti.size(), nullptr);
+  for (int i = 0; i < static_cast<int>(pulsanti.size()); ++i) {
+    const Pulsante& p = pulsanti[static_cast<size_t>(i)];
+    auto* b = AddControl(new platform::CommandButton(p.didascalia, Surface()), 120 + 2160 * p.colonna,
+                         120 + 720 * p.riga, 2040, 555);
     b->setFont(QFont(QStringLiteral("Arial")));
     b->setCursor(Cursori::Puntatore());
     b->setMouseTracking(true);
@@ -103,7 +70,7 @@ void FormMenu::Form_Load() {
     b->setAttribute(Qt::WA_NoMousePropagation);
     b->installEventFilter(this);
     connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    if (i < 20 && !Finestre()[static_cast<size_t>(i)]) b->setEnabled(false);  // not built yet
+    if (i != IndiceEsci() && !p.apri) b->setEnabled(false);  // no window to open
     Command1[static_cast<size_t>(i)] = b;
   }
 
@@ -124,15 +91,6 @@ void FormMenu::Form_Load() {
   connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 
   Module1::NuovoRidimensiona(this);
-
-  Command1[0]->setText(DueRighe("Coniugazione", "(fosku all'infinito)"));
-  Command1[1]->setText(DueRighe("Radice e desinenza", "(fosku all'infinito)"));
-  Command1[5]->setText(DueRighe("Coniugazione", "(fosku coniugati)"));
-  Command1[13]->setText(DueRighe("Predicato verbale", "Predicato nominale"));
-  Command1[14]->setText(DueRighe("Corretto scorretto", "1°"));
-  Command1[15]->setText(DueRighe("Attivo passivo", "1°"));
-  Command1[16]->setText(DueRighe("Attivo passivo", "2°"));
-  Command1[19]->setText(DueRighe("Corretto scorretto", "2°"));
 }
 
 void FormMenu::Form_Activate() {
@@ -159,7 +117,7 @@ void FormMenu::Form_Resize() {
 }
 
 void FormMenu::Form_Unloaded() {
-  Command1.fill(nullptr);
+  std::fill(Command1.begin(), Command1.end(), nullptr);
   Check1 = nullptr;
   LabelDimensionaFont = nullptr;
   mnuDocum = nullptr;
@@ -171,7 +129,7 @@ bool FormMenu::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Surface()) {
       Form_MouseMove();
     } else {
-      for (int i = 0; i < kPulsanti; ++i) {
+      for (int i = 0; i < static_cast<int>(Command1.size()); ++i) {
         if (watched == Command1[static_cast<size_t>(i)]) Command1_MouseMove(i);
       }
     }
@@ -180,9 +138,9 @@ bool FormMenu::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FormMenu::Command1_MouseMove(int Index) {
-  if (Index < 0 || Index >= kPulsanti) return;
+  if (Index < 0 || Index >= static_cast<int>(Command1.size())) return;
   Colora(Command1[static_cast<size_t>(Index)], Rosso);
-  for (int i = 0; i < kPulsanti; ++i) {
+  for (int i = 0; i < static_cast<int>(Command1.size()); ++i) {
     if (i != Index) Colora(Command1[static_cast<size_t>(i)], AzzurroChiaro);
   }
 }
@@ -192,10 +150,10 @@ void FormMenu::Form_MouseMove() {
 }
 
 void FormMenu::Command1_Click(int Index) {
-  if (Index >= 0 && Index < 20) {
-    const auto& apri = Finestre()[static_cast<size_t>(Index)];
+  if (Index >= 0 && Index < IndiceEsci()) {
+    const Apri& apri = Pulsanti()[static_cast<size_t>(Index)].apri;
     if (apri) platform::ChangeWindow(this, apri());
-  } else if (Index == 20) {
+  } else if (Index == IndiceEsci()) {
     // "Esci": the only place where the settings are written. A save that fails is told
     // before the program ends, so no change is lost without a word.
     std::string motivo;

@@ -1,12 +1,13 @@
-// The main menu: twenty-one buttons that open every exercise, the tables and "Esci", the
-// sound switch and the "Informazioni" menu.
+// The main menu: a button for each exercise window and the tables, then "Esci", the sound
+// switch and the "Informazioni" menu. Which windows there are is told at start-up (the table of
+// the menu's windows, app/finestre.cpp): the menu itself knows none of them.
 #pragma once
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <array>
 #include <functional>
+#include <vector>
 
 #include "platform/form.h"
 
@@ -14,8 +15,8 @@ class FormMenu : public platform::Form {
   Q_OBJECT
 
  public:
-  static constexpr int kPulsanti = 21;
-  std::array<QPushButton*, kPulsanti> Command1{};
+  // The window buttons in their order, "Esci" last (at IndiceEsci()).
+  std::vector<QPushButton*> Command1;
   QCheckBox* Check1 = nullptr;
   QLabel* LabelDimensionaFont = nullptr;
   QAction* mnuDocum = nullptr;
@@ -28,9 +29,20 @@ class FormMenu : public platform::Form {
   void mnuDocum_Click();
   void mnuAbout_Click();
 
-  // The window each of buttons 0 to 19 opens; a button whose window is not there is disabled.
+  // A button that opens a window: its caption (two lines joined by CR LF), its row and column in
+  // the menu's grid of six rows and four columns (from 0), and the window it opens; a button with
+  // no window is disabled.
   using Apri = std::function<platform::Form*()>;
-  static void RegistraFinestra(int Index, Apri apri);
+  struct Pulsante {
+    QString didascalia;
+    int riga = 0;
+    int colonna = 0;
+    Apri apri;
+  };
+  // The window buttons, in their order; the next load builds them.
+  static void RegistraPulsanti(std::vector<Pulsante> pulsanti);
+  // "Esci" follows the window buttons.
+  static int IndiceEsci();
 
  protected:
   void Form_Load() override;

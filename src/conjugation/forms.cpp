@@ -214,6 +214,13 @@ std::optional<SplitForms> BuildSplitForms(int Tempo, int Coniugazione, const Ver
   }
 }
 
+std::optional<StessaForma> AltroVerboConLeStesseForme(int Tempo, int Coniugazione) {
+  if (Coniugazione == M::ConiugazioneEssere && M::TempoComposto(Tempo)) {
+    return StessaForma{"stare", M::ConiugazioneAre};
+  }
+  return std::nullopt;
+}
+
 std::optional<FormeVerbo> BuildForms(int Tempo, int Coniugazione, const VerboRegolare& verbo,
                                      bool withPronouns) {
   std::optional<SplitForms> split = BuildSplitForms(Tempo, Coniugazione, verbo, withPronouns);

@@ -51,6 +51,17 @@ std::optional<FormeVerbo> BuildForms(int Tempo, int Coniugazione, const VerboReg
 // in "sc": conosciuto), "it", "stat", "avut"; empty for a class out of range.
 std::string PastParticipleStem(int Coniugazione, const std::string& radice);
 
+// A verb in no list whose forms of a tense are the very words the class builds: the compound
+// tenses of essere are stare's too (stare takes essere and has the participle "stato": «io sono
+// stato» is stare's passato prossimo as much as essere's). A pupil who names that verb, or its
+// class, is right.
+struct StessaForma {
+  std::string Infinito;
+  int Coniugazione = 0;
+};
+// Nothing for any other tense or class.
+std::optional<StessaForma> AltroVerboConLeStesseForme(int Tempo, int Coniugazione);
+
 // The six forms of the last build, by person (for tense 15: infinito, infinito passato,
 // participio presente, participio passato, gerundio, gerundio passato).
 extern FormeVerbo Forme;

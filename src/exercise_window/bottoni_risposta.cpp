@@ -1,5 +1,7 @@
 #include "exercise_window/bottoni_risposta.h"
 
+#include <algorithm>
+
 #include "platform/commandbutton.h"
 #include "platform/random.h"
 #include "platform/twips.h"
@@ -73,10 +75,7 @@ void BottoniRisposta::Form_Activate() {
 
 void BottoniRisposta::AdattaBottoni() {
   if (bottoni_.gruppoFontBottoni > 0) {
-    const auto g = static_cast<size_t>(bottoni_.gruppoFontBottoni);
-    QFont f(QString::fromStdString(ModuloPerIni::Impostazioni.NomeFont[g]));
-    f.setPointSize(ModuloPerIni::Impostazioni.DimensioneFont[g]);
-    for (QPushButton* b : Command1) b->setFont(f);
+    AdattaDidascalie();
     return;
   }
   // The buttons take the size at which the probe text, in the group's face, fills the first one.
@@ -85,6 +84,29 @@ void BottoniRisposta::AdattaBottoni() {
                                          platform::TwipsRect(Command1[0]).width());
   LabelDimensionaFont->setFont(QFont(NomeFontGruppo(), size));
   for (QPushButton* b : Command1) b->setFont(QFont(NomeFontGruppo(), size));
+}
+
+void BottoniRisposta::AdattaDidascalie() {
+  if (bottoni_.gruppoFontBottoni <= 0) return;
+  const auto g = static_cast<size_t>(bottoni_.gruppoFontBottoni);
+  QFont f(QString::fromStdString(ModuloPerIni::Impostazioni.NomeFont[g]));
+  const int scelti = std::max(1, static_cast<int>(ModuloPerIni::Impostazioni.DimensioneFont[g]));
+  auto entrano = [&](int punti) {
+    f.setPointSize(punti);
+    for (QPushButton* b : Command1) {
+      // A pixel spare at each side: no letter stands where a caption too wide is cut.
+      const QRect area = static_cast<platform::CommandButton*>(b)->CaptionArea().adjusted(1, 0, -1, 0);
+      if (!b->text().isEmpty() && !FontFit::EntraNelRiquadro(f, b->text(), area)) return false;
+    }
+    return true;
+  };
+  f.setPointSize(FontFit::LargestSize(1, scelti, entrano));
+  for (QPushButton* b : Command1) b->setFont(f);
+}
+
+void BottoniRisposta::Ridisponi() {
+  CentraEtichetta();
+  AdattaDidascalie();
 }
 
 void BottoniRisposta::DopoFont() {
@@ -127,6 +149,7 @@ void BottoniRisposta::GeneraEsercizio() {
     for (QPushButton* b : Command1) b->setEnabled(false);
   } else {
     AggiungiRiga(MostraItem(*testo));
+    AdattaDidascalie();  // the captions of this item
   }
   if (!scelteSegnalate_) {
     scelteSegnalate_ = true;

@@ -33,7 +33,9 @@ struct ConfigBottoniRisposta {
   // The grid has one answer column, which a right answer fills with the button's caption,
   // instead of one "*" column per choice.
   bool unaColonnaRisposta = false;
-  // The buttons take this font group's name and size as they are (0: fitted to the probe text).
+  // The buttons take this font group's name and size (0: fitted to the probe text); where a
+  // caption is wider than its button, all of them the largest smaller size at which every
+  // caption fits.
   int gruppoFontBottoni = 0;
 };
 
@@ -82,9 +84,12 @@ class BottoniRisposta : public ExerciseWindow {
   QWidget* EtichettaFont() override { return Label2; }
   QWidget* DoveSiRisponde() const override;
   void DopoFont() override;
-  void Ridisponi() override { CentraEtichetta(); }
+  void Ridisponi() override;
   // The answer buttons take the size at which the probe text fills the first one.
   void AdattaBottoni();
+  // With a group's font on the buttons: one size for all of them, the largest up to the
+  // group's at which every caption lies inside its button.
+  void AdattaDidascalie();
 
  private:
   void CentraEtichetta();

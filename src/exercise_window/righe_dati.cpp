@@ -14,3 +14,12 @@ std::vector<std::string> LeggiRighe(const std::string& file, int capacita, Lettu
   }
   return righe;
 }
+
+bool Vuota(const std::string& riga) { return riga.find_first_not_of(" \t") == std::string::npos; }
+
+bool HaRighePiene(const std::vector<std::string>& righe) {
+  for (size_t r = 1; r < righe.size(); ++r) {
+    if (!Vuota(righe[r])) return true;
+  }
+  return false;
+}

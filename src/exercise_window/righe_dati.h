@@ -14,3 +14,9 @@ enum class Lettura {
 // file (or anything but a plain file, or one past the text layer's size bound) gives no rows;
 // a line longer than any sentence is left out; items past `capacita` are left out.
 std::vector<std::string> LeggiRighe(const std::string& file, int capacita, Lettura lettura = Lettura::Righe);
+
+// A row of nothing but blanks and tabs holds no item: it is never drawn.
+bool Vuota(const std::string& riga);
+
+// True when a row from 1 on holds an item.
+bool HaRighePiene(const std::vector<std::string>& righe);

@@ -15,6 +15,8 @@ ConfigFinestra Riga(const char* titolo, int gruppo) {
 std::map<Finestra, ConfigFinestra> Tabella() {
   std::map<Finestra, ConfigFinestra> t;
   t[Finestra::Form1] = Riga("Coniugazione (fosku all'infinito)", 1);
+  t[Finestra::Form3] = Riga("Coniuga i fosku", 3);
+  t[Finestra::Form3].tipoFont = TipoFont::Nessuno;
   t[Finestra::Form5] = Riga("Coniugazione (fosku coniugati)", 2);
   t[Finestra::Form5].didascaliaChiudi = QStringLiteral("Chiudi griglia");
   t[Finestra::Form7] = Riga("Il modo dei fosku", 1);
@@ -77,7 +79,9 @@ std::map<Finestra, ConfigFinestra> Tabella() {
 
 }  // namespace
 
-const ConfigFinestra& Configurazione(Finestra f) {
+const std::map<Finestra, ConfigFinestra>& TabellaFinestre() {
   static const std::map<Finestra, ConfigFinestra> tabella = Tabella();
-  return tabella.at(f);
+  return tabella;
 }
+
+const ConfigFinestra& Configurazione(Finestra f) { return TabellaFinestre().at(f); }

@@ -1,11 +1,13 @@
-// What sets the exercise windows apart from one another in the parts they share: menu captions,
-// counter labels, font group, grid printing. One row per window.
+// What sets the windows the menu opens apart from one another in the parts they share: title,
+// font group, menu captions, counter labels, grid printing. One row per window. The conjugation
+// tables (Form3) are no exercise window: they take only their title and font group from here.
 #pragma once
 
 #include <QString>
+#include <map>
 
-enum class Finestra { Form1, Form2, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form12, Form13, Form14,
-                      Form15, Form16, Form17, Form18, Form19, Form20 };
+enum class Finestra { Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form12, Form13,
+                      Form14, Form15, Form16, Form17, Form18, Form19, Form20 };
 
 // How the font command follows up the dialog.
 enum class TipoFont {
@@ -36,3 +38,5 @@ struct ConfigFinestra {
 };
 
 const ConfigFinestra& Configurazione(Finestra f);
+// The whole table: every window has its row.
+const std::map<Finestra, ConfigFinestra>& TabellaFinestre();

@@ -38,7 +38,7 @@ void CommandButton::paintEvent(QPaintEvent*) {
   p.drawLine(1, r.height() - 2, r.width() - 2, r.height() - 2);
   p.drawLine(r.width() - 2, 1, r.width() - 2, r.height() - 2);
 
-  QRect area = r.adjusted(4, 4, -4, -4);
+  QRect area = CaptionArea();
   if (premuto) area.translate(1, 1);
   const QString caption = text();
   if (!icon().isNull()) {

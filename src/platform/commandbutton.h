@@ -13,6 +13,9 @@ class CommandButton : public QPushButton {
  public:
   explicit CommandButton(const QString& caption, QWidget* parent = nullptr);
 
+  // Where the caption is drawn: inside the button's edge, with a margin.
+  QRect CaptionArea() const { return rect().adjusted(4, 4, -4, -4); }
+
  protected:
   void paintEvent(QPaintEvent* e) override;
   // Enter on the button that has the focus presses it, as Space does.

@@ -119,6 +119,14 @@ size_t Utf8Length(std::string_view s, size_t i) {
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
+// The length in bytes of the double quote at i: the straight one, or a typographic one (“ ”) that
+// an editor types in its place; 0 when there is none.
+size_t QuoteAt(std::string_view t, size_t i) {
+  if (i < t.size() && t[i] == '"') return 1;
+  const std::string_view rest = t.substr(std::min(i, t.size()));
+  return rest.starts_with("\xE2\x80\x9C") || rest.starts_with("\xE2\x80\x9D") ? 3 : 0;
+}
+
 // Skips one line end (CR LF, CR or LF) at position i, if there is one.
 void SkipLineEnd(std::string_view t, size_t& i) {
   if (i < t.size() && t[i] == '\r') ++i;
@@ -156,29 +164,30 @@ std::string EncodeCp1252(std::string_view utf8) {
 
 std::string DecodeText(std::string_view bytes) {
   constexpr std::string_view kBom = "\xEF\xBB\xBF";
-  if (bytes.substr(0, kBom.size()) == kBom) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (size_t i = kBom.size(); i < bytes.size();) {
-      const size_t n = Utf8Length(bytes, i);
-      if (n == 0) {
-        AppendUtf8(out, 0xFFFD);
-        ++i;
-      } else {
-        out.append(bytes.substr(i, n));
-        i += n;
-      }
+  if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
+  // Line by line: a teacher may have appended lines in one encoding to a file saved in the other.
+  // Line ends are ASCII, the same in both.
+  std::string out;
+  out.reserve(bytes.size());
+  for (size_t start = 0; start < bytes.size();) {
+    size_t end = bytes.find('\n', start);
+    end = end == std::string_view::npos ? bytes.size() : end + 1;
+    const std::string_view line = bytes.substr(start, end - start);
+    bool wellFormed = true, beyondAscii = false;
+    for (size_t i = 0; i < line.size() && wellFormed;) {
+      const size_t n = Utf8Length(line, i);
+      wellFormed = n > 0;
+      beyondAscii = beyondAscii || n > 1;
+      i += n;
     }
-    return out;
+    if (wellFormed && beyondAscii) {
+      out.append(line);
+    } else {
+      out += DecodeCp1252(line);
+    }
+    start = end;
   }
-  bool beyondAscii = false;
-  for (size_t i = 0; i < bytes.size();) {
-    const size_t n = Utf8Length(bytes, i);
-    if (n == 0) return DecodeCp1252(bytes);
-    beyondAscii = beyondAscii || n > 1;
-    i += n;
-  }
-  return beyondAscii ? std::string(bytes) : DecodeCp1252(bytes);
+  return out;
 }
 
 bool FitsCp1252(std::string_view utf8) {
@@ -196,18 +205,20 @@ std::vector<std::string> SplitFields(std::string_view t, bool doubledQuotes) {
   while (i < t.size()) {  // the end-of-file test comes before every item
     while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
     std::string item;
-    if (i < t.size() && t[i] == '"') {
-      ++i;
+    if (const size_t opening = QuoteAt(t, i); opening > 0) {
+      i += opening;
       for (;;) {
-        while (i < t.size() && t[i] != '"') item += t[i++];
-        if (doubledQuotes && i + 1 < t.size() && t[i + 1] == '"') {
+        // The item runs to the closing quote, whichever of them; one left open closes at the
+        // line's end.
+        while (i < t.size() && !IsLineEnd(t[i]) && QuoteAt(t, i) == 0) item += t[i++];
+        if (doubledQuotes && i + 1 < t.size() && t[i] == '"' && t[i + 1] == '"') {
           item += '"';
           i += 2;
           continue;
         }
         break;
       }
-      if (i < t.size()) ++i;  // the closing quote
+      i += QuoteAt(t, i);  // the closing quote
       while (i < t.size() && t[i] != ',' && !IsLineEnd(t[i])) ++i;
     } else {
       while (i < t.size() && t[i] != ',' && !IsLineEnd(t[i])) item += t[i++];

@@ -18,17 +18,18 @@ std::string DecodeCp1252(std::string_view bytes);
 std::string EncodeCp1252(std::string_view utf8);
 // True when every character of the UTF-8 text has a byte in Windows-1252.
 bool FitsCp1252(std::string_view utf8);
-// A data file's bytes to UTF-8. A file that begins with the UTF-8 byte-order mark is UTF-8 (the
-// mark left out, a malformed byte U+FFFD); so is a file that is well-formed UTF-8 and holds a
-// character beyond ASCII. Any other file is Windows-1252: accented letters in Windows-1252 are
-// never well-formed UTF-8 but in contrived cases ("Ã¨" alone reads as "è").
+// A data file's bytes to UTF-8, line by line (a teacher may append lines in UTF-8 to a file saved
+// in Windows-1252, or the other way round): a line that is well-formed UTF-8 and holds a
+// character beyond ASCII is UTF-8; any other line is Windows-1252. A byte-order mark at the
+// start is left out. Accented letters in Windows-1252 are never well-formed UTF-8 but in
+// contrived cases ("Ã¨" alone reads as "è").
 std::string DecodeText(std::string_view bytes);
 
 // Splits decoded text into items the way a sequential "read field" does: an item ends at a
 // comma or at the end of its line; blanks and tabs before it are skipped; an item that begins
-// with a double quote runs to the closing quote (commas inside it do not end it) and whatever
-// follows up to the next comma or line end is dropped; blanks at the end of an unquoted item
-// are dropped. An empty line is an empty item; the line end after the last item adds none.
+// with a double quote runs to the closing quote (commas inside it do not end it), or to the
+// line's end when the quote is left open, and whatever follows up to the next comma or line end
+// is dropped. Typographic quotes (“ ”) serve as straight ones do, at an item's start and end. Blanks at the end of an unquoted item are dropped. An empty line is an empty item; the line end after the last item adds none.
 // CR LF, LF alone and a missing last line end all read the same.
 // With `doubledQuotes`, two quotes side by side inside a quoted item stand for one quote
 // (the settings file writes names that way); data files read without it.

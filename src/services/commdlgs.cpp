@@ -3,10 +3,14 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QLineEdit>
+#include <QListView>
+#include <QStyledItemDelegate>
 #include <QWidget>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <map>
 
 #include "platform/twips.h"
 
@@ -38,6 +42,16 @@ QString Stile(const QString& family, bool bold, bool italic) {
   return migliore;
 }
 
+// Shows the style names of the style list in Italian; the list keeps the font files' own names,
+// by which the dialog finds the style chosen.
+class StileInItaliano : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QString displayText(const QVariant& value, const QLocale&) const override {
+    return NomeStileItaliano(value.toString());
+  }
+};
+
 std::optional<FontChoice> RealDialog(QWidget* owner, const FontRequest& request) {
   // The dialog opens on the target's face (the one a name such as "Arial" stands for), style
   // and size.
@@ -50,6 +64,24 @@ std::optional<FontChoice> RealDialog(QWidget* owner, const FontRequest& request)
   dialogo.setWindowTitle(QStringLiteral("Carattere"));
   dialogo.setCurrentFont(start);
   const QString aperta = dialogo.currentFont().family();
+
+  // The style names as the pupil reads them: in the list and in the box above it.
+  const auto liste = dialogo.findChildren<QListView*>();  // faces, styles, sizes
+  if (liste.size() == 3) {
+    QListView* stili = liste[1];
+    stili->setItemDelegate(new StileInItaliano(stili));
+    const QModelIndex corrente = stili->currentIndex();
+    for (QLineEdit* casella : dialogo.findChildren<QLineEdit*>()) {
+      if (!corrente.isValid() || casella->text() != corrente.data().toString()) continue;
+      auto traduci = [casella](const QString& t) {
+        const QString italiano = NomeStileItaliano(t);
+        if (italiano != t) casella->setText(italiano);
+      };
+      QObject::connect(casella, &QLineEdit::textChanged, casella, traduci);
+      traduci(casella->text());
+      break;
+    }
+  }
 
   // A change of face keeps the pupil's style. Left to itself the dialog looks the style up by a
   // name it makes in the interface's language, finds none in Italian and takes the face's first
@@ -80,6 +112,28 @@ std::optional<FontChoice> RealDialog(QWidget* owner, const FontRequest& request)
 }
 
 }  // namespace
+
+QString NomeStileItaliano(const QString& stile) {
+  static const std::map<QString, QString> kParole = {
+      {"regular", "normale"},     {"normal", "normale"},       {"book", "normale"},
+      {"roman", "normale"},       {"plain", "normale"},        {"bold", "grassetto"},
+      {"italic", "corsivo"},      {"oblique", "obliquo"},      {"light", "chiaro"},
+      {"extralight", "extrachiaro"}, {"ultralight", "extrachiaro"}, {"thin", "sottile"},
+      {"medium", "medio"},        {"semibold", "semigrassetto"}, {"demibold", "semigrassetto"},
+      {"extrabold", "extragrassetto"}, {"ultrabold", "extragrassetto"}, {"black", "nero"},
+      {"heavy", "nero"},          {"condensed", "condensato"}, {"expanded", "espanso"},
+      {"narrow", "stretto"},      {"wide", "largo"}};
+  QStringList parole;
+  const QStringList originali = stile.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  for (const QString& p : originali) {
+    const auto trovata = kParole.find(p.toLower());
+    const QString italiana = trovata == kParole.end() ? p : trovata->second;
+    // "Normale" stands alone: "Book Oblique" is "Obliquo".
+    if (italiana == QStringLiteral("normale") && originali.size() > 1) continue;
+    parole << (parole.isEmpty() ? italiana.left(1).toUpper() + italiana.mid(1) : italiana.toLower());
+  }
+  return parole.isEmpty() ? stile : parole.join(QLatin1Char(' '));
+}
 
 void SetFontChooser(FontChooser chooser) { Chooser() = std::move(chooser); }
 

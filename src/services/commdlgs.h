@@ -34,6 +34,11 @@ struct FontRequest {
 // the target is left as it was.
 bool ShowFontDialog(QWidget* owner, QWidget* target);
 
+// A style name of a font file as the dialog shows it, in Italian: "Regular" and "Book" are
+// "Normale", "Bold Italic" is "Grassetto corsivo", "Condensed Bold Oblique" is "Condensato
+// grassetto obliquo"; a word it does not know stays as it is.
+QString NomeStileItaliano(const QString& stile);
+
 // Tests answer the dialog through a chooser instead of the real modal dialog.
 using FontChooser = std::function<std::optional<FontChoice>(QWidget* owner, const FontRequest&)>;
 void SetFontChooser(FontChooser chooser);  // empty: the real dialog

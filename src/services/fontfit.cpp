@@ -1,5 +1,6 @@
 #include "services/fontfit.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <algorithm>
 
@@ -9,6 +10,11 @@ namespace FontFit {
 
 double TextWidthTwips(const QFont& font, const QString& text) {
   return QFontMetricsF(font).horizontalAdvance(text) * platform::TwipsPerPixelX();
+}
+
+bool EntraNelRiquadro(const QFont& font, const QString& text, const QRect& area) {
+  const QRect r = QFontMetrics(font).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text);
+  return r.width() <= area.width() && r.height() <= area.height();
 }
 
 int FitPointSize(const QString& face, const QString& probe, double widthTwips, int startPoints, int capPoints) {

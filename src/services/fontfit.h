@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -24,6 +25,10 @@ int LargestFittingSize(const QString& face, const QStringList& texts, double wid
 // below sizes that do not); `minPoints` when none does, and `maxPoints` itself when it is not above
 // `minPoints`. A binary search, so it always ends.
 int LargestSize(int minPoints, int maxPoints, const std::function<bool(int)>& fits);
+
+// True when the text, wrapped at blanks, lies inside `area` (pixels) in the font: no word wider
+// than the area, no more lines than its height holds.
+bool EntraNelRiquadro(const QFont& font, const QString& text, const QRect& area);
 
 // The width of a text in a font, in twips (what an auto-sizing label's width would be).
 double TextWidthTwips(const QFont& font, const QString& text);

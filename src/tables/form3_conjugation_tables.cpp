@@ -12,6 +12,7 @@
 #include "exercise_window/exercisewindow.h"
 #include "exercise_window/messaggi_file.h"
 #include "exercise_window/stampa.h"
+#include "exercise_window/tabella_finestre.h"
 #include "platform/cover.h"
 #include "platform/msgbox.h"
 #include "platform/twips.h"
@@ -26,7 +27,6 @@ using ModuloFosku::TempoModiNonFiniti;
 
 constexpr std::uint32_t kVerde = 0x8000;  // the window's margin around the two panels
 constexpr const char* kSonda = "ver infinito participio gerundio";
-constexpr int kGruppoFont = 3;
 
 struct Rettangolo {
   double left, top, width, height;
@@ -94,14 +94,17 @@ QString Righe(const std::string& s) {
   return t;
 }
 
-QString NomeFont3() { return Testo(ModuloPerIni::Impostazioni.NomeFont[kGruppoFont]); }
+QString NomeFont3() {
+  const auto gruppo = static_cast<size_t>(Configurazione(Finestra::Form3).gruppoFont);
+  return Testo(ModuloPerIni::Impostazioni.NomeFont[gruppo]);
+}
 
 }  // namespace
 
 Form3::Form3() = default;
 
 void Form3::Form_Load() {
-  setWindowTitle(QStringLiteral("Coniuga i fosku"));
+  setWindowTitle(Configurazione(Finestra::Form3).titolo);
   mnut = menuBar()->addMenu(QStringLiteral("&Tavole fosku"));
   mnuVis = mnut->addAction(QStringLiteral("visualizza"));
   mnuVis->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
@@ -218,26 +221,8 @@ void Form3::Form_Activate() {
   for (QRadioButton* o : Option1) o->setAutoFillBackground(false);
   for (QRadioButton* o : Option2) o->setAutoFillBackground(false);
 
-  // Every option, frame and row takes the size at which the probe fills the first tense option.
-  LabelDimensionaFont->setText(QString::fromUtf8(kSonda));
-  const int size = FontFit::FitPointSize(NomeFont3(), LabelDimensionaFont->text(),
-                                         platform::TwipsRect(Option2[0]).width());
-  QFont normale(NomeFont3(), size);
-  normale.setBold(false);
-  LabelDimensionaFont->setFont(normale);
-  for (QRadioButton* o : Option1) o->setFont(normale);
-  for (QRadioButton* o : Option2) o->setFont(normale);
-  QFont titolo = normale;
-  titolo.setBold(true);  // frame captions in bold type; the options keep their own normal font
-  for (QGroupBox* f : Frame2) f->setFont(titolo);
-  for (size_t i = 0; i < 6; ++i) {
-    LabelRadice[i]->setFont(normale);
-    LabelDesinenza[i]->setFont(normale);
-    platform::SetTop(LabelDesinenza[i], platform::TwipsRect(LabelRadice[i]).top());
-  }
-  QFont didascalia(NomeFont3(), Frame2[0]->font().pointSize());
-  didascalia.setBold(true);
-  Label1->setFont(didascalia);
+  AdattaCaratteri();
+  for (size_t i = 0; i < 6; ++i) platform::SetTop(LabelDesinenza[i], platform::TwipsRect(LabelRadice[i]).top());
 
   ModuloFosku::RiempiTabelle();
   ModuloFosku::TempoScelto = 0;
@@ -381,8 +366,46 @@ void Form3::PosizionaDesinenza(int i) {
   platform::SetTwipsRect(d, rd);
 }
 
+void Form3::AdattaCaratteri() {
+  // Every option, frame and row takes the size at which the probe fills the first tense option.
+  LabelDimensionaFont->setText(QString::fromUtf8(kSonda));
+  int size = FontFit::FitPointSize(NomeFont3(), LabelDimensionaFont->text(), platform::TwipsRect(Option2[0]).width());
+  // On a small screen that size can be too big for the longest captions ("Infinito participio
+  // gerundio"): then the largest smaller one at which every option shows its caption whole,
+  // inside its option and its frame.
+  std::vector<QRadioButton*> opzioni(Option1.begin(), Option1.end());
+  opzioni.insert(opzioni.end(), Option2.begin(), Option2.end());
+  auto entrano = [&](int punti) {
+    const QFont f(NomeFont3(), punti);
+    for (QRadioButton* o : opzioni) {
+      o->setFont(f);
+      const QWidget* frame = o->parentWidget();
+      const int visibile = std::min(o->width(), frame->contentsRect().right() + 1 - o->x());
+      if (o->sizeHint().width() > visibile) return false;
+    }
+    return true;
+  };
+  if (!entrano(size)) size = FontFit::LargestSize(1, size, entrano);
+
+  QFont normale(NomeFont3(), size);
+  normale.setBold(false);
+  LabelDimensionaFont->setFont(normale);
+  for (QRadioButton* o : opzioni) o->setFont(normale);
+  QFont titolo = normale;
+  titolo.setBold(true);  // frame captions in bold type; the options keep their own normal font
+  for (QGroupBox* f : Frame2) f->setFont(titolo);
+  for (size_t i = 0; i < 6; ++i) {
+    LabelRadice[i]->setFont(normale);
+    LabelDesinenza[i]->setFont(normale);
+  }
+  QFont didascalia(NomeFont3(), Frame2[0]->font().pointSize());
+  didascalia.setBold(true);
+  Label1->setFont(didascalia);
+}
+
 void Form3::Ridisponi() {
   if (LabelRadice[0] == nullptr) return;
+  if (isVisible()) AdattaCaratteri();  // the options' widths changed with the window
   // The resizer scaled the labels' widths: they follow their texts again, endings behind roots.
   for (size_t i = 0; i < 6; ++i) {
     DimensionaEtichetta(LabelRadice[i]);

@@ -80,6 +80,9 @@ class Form3 : public platform::Form {
   void DimensionaEtichetta(QLabel* l);
   void PosizionaDesinenza(int i);
   void Ridisponi();
+  // Options, frames and rows take one size: the one at which the probe fills the first tense
+  // option, and smaller where an option's caption would not fit its option at that size.
+  void AdattaCaratteri();
   void ScriviCella(int riga, int colonna, const QString& testo, bool grassetto);
 
   // The regular class whose verb was drawn last by this window (-1: none), so that the full

@@ -114,7 +114,9 @@ TEST_F(Colours, EveryKindOfColouredControlIsExactAndLegible) {
          w.Show();
          Verifica("empty row", w.Label1[0], kGiallo, true, 2);
          int libera = 0;
-         while (platform::Tag(w.Label1[static_cast<size_t>(libera)]).isEmpty()) ++libera;
+         const int celle = static_cast<int>(w.Label1.size());
+         while (libera < celle && platform::Tag(w.Label1[static_cast<size_t>(libera)]).isEmpty()) ++libera;
+         ASSERT_LT(libera, celle) << "no row of the table left to fill";
          w.Label1_DragDrop(libera, libera);
          Verifica("filled row", w.Label1[static_cast<size_t>(libera)], kAzzurro, true, 2);
          Verifica("form", w.Label3[(static_cast<size_t>(libera) + 1) % w.Label3.size()], kBianco, true, 2);

@@ -90,8 +90,8 @@ TEST_F(DataBounds, EveryWindowOpensAtOnceWhateverStandsInPlaceOfItsLists) {
     messages.clear();
     QElapsedTimer timer;
     timer.start();
-    for (int i = 0; i < 20; ++i) {
-      SCOPED_TRACE(i);
+    for (int i = 0; i < FormMenu::IndiceEsci(); ++i) {
+      SCOPED_TRACE(Module1::FinestreMenu()[static_cast<size_t>(i)].classe);
       platform::Instance<FormMenu>().Show();
       platform::Instance<FormMenu>().Command1_Click(i);
       ASSERT_EQ(platform::Form::LoadedCount(), 1);

@@ -4,6 +4,7 @@
 #include <QMoveEvent>
 #include <QTest>
 #include <QMenuBar>
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <set>
@@ -32,16 +33,26 @@ class MenuTest : public ::testing::Test {
     ModuloPerIni::FileIni = ModuloPerIni::kFileIni;
     ModuloPerIni::PreparaCartelle();
     ModuloPerIni::ImpostazioniPredefinite();
+    Module1::RegistraFinestre();  // as the program does before any window shows
+    // Message boxes are answered, never shown; a test that expects some reads and clears them.
+    platform::SetMsgBoxHandler([this](const QString& t, int) {
+      messaggi << t;
+      return platform::vbOK;
+    });
   }
   void TearDown() override {
     for (auto* f : platform::Form::LoadedForms()) f->Unload();
+    Module1::RegistraFinestre();  // a test may have given the menu other buttons
     platform::Form::SetFrameOverride({});
     platform::SetScreenSizeOverride({});
     platform::SetMsgBoxHandler({});
+    EXPECT_TRUE(messaggi.isEmpty()) << "messages the test did not expect: " << messaggi.join(" | ").toStdString();
   }
   std::string Ini() const { return home_.config() + "/ImpostazioniProgrammiOlmea/Fosku/fosku.INI"; }
   FormMenu& Menu() { return platform::Instance<FormMenu>(); }
+  QPushButton* Esci() { return Menu().Command1[static_cast<size_t>(FormMenu::IndiceEsci())]; }
   testsupport::TempHome home_;
+  QStringList messaggi;
 };
 
 QColor Colour(QWidget* w) { return platform::BackColor(w); }
@@ -64,14 +75,16 @@ TEST_F(MenuTest, CaptionsAsWritten) {
   EXPECT_EQ(Menu().Command1[6]->text(), " Il modo dei fosku");
   EXPECT_EQ(Menu().Command1[14]->text(), "Corretto scorretto\r\n1°");
   EXPECT_EQ(Menu().Command1[16]->text(), "Attivo passivo\r\n2°");
-  EXPECT_EQ(Menu().Command1[20]->text(), "Esci");
+  EXPECT_EQ(Menu().Command1.back(), Esci());
+  EXPECT_EQ(Esci()->text(), "Esci");
   EXPECT_EQ(Menu().Check1->text(), "Suoni attivati");
   // Buttons are laid in four columns of six rows: 19 stands under 14, "Esci" bottom right.
   const QRectF b19 = platform::TwipsRect(Menu().Command1[19]);
   const QRectF b14 = platform::TwipsRect(Menu().Command1[14]);
   EXPECT_NEAR(b19.left(), b14.left(), 1);
   EXPECT_GT(b19.top(), b14.top());
-  EXPECT_GT(platform::TwipsRect(Menu().Command1[20]).left(), b19.left());
+  EXPECT_GT(platform::TwipsRect(Esci()).left(), b19.left());
+  EXPECT_GT(platform::TwipsRect(Esci()).top(), platform::TwipsRect(Menu().Check1).top());
 }
 
 TEST_F(MenuTest, EsciWritesTheSettingsAndTheCloseBoxDoesNot) {
@@ -87,7 +100,7 @@ TEST_F(MenuTest, EsciWritesTheSettingsAndTheCloseBoxDoesNot) {
 
   Menu().Show();
   EXPECT_FALSE(Menu().Check1->isChecked());  // the switch as the record holds it
-  QTest::mouseClick(Menu().Command1[20], Qt::LeftButton);
+  QTest::mouseClick(Esci(), Qt::LeftButton);
   EXPECT_EQ(platform::Form::LoadedCount(), 0);
   const auto bytes = platform::ReadFileBytes(Ini());
   ASSERT_TRUE(bytes.has_value());
@@ -109,8 +122,7 @@ TEST_F(MenuTest, EsciSaysSoWhenTheSettingsCannotBeSaved) {
     return platform::vbOK;
   });
   Menu().Show();
-  QTest::mouseClick(Menu().Command1[20], Qt::LeftButton);
-  platform::SetMsgBoxHandler({});
+  QTest::mouseClick(Esci(), Qt::LeftButton);
   EXPECT_EQ(platform::Form::LoadedCount(), 0);  // the program ends all the same
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains(QString::fromStdString(Ini()))) << messages[0].toStdString();
@@ -167,8 +179,8 @@ static void MuoviMouse(QWidget* superficie, QPoint p) {
 }
 
 TEST_F(MenuTest, HoverColoursUnderRealMouseMoves) {
-  Module1::RegistraFinestre();  // every button enabled, as in the program
   Menu().Show();
+  const int esci = FormMenu::IndiceEsci();
   QWidget* superficie = Menu().Surface();
   const QColor rosso(255, 0, 0), azzurro(192, 255, 255);
   auto centro = [&](int i) { return Menu().Command1[static_cast<size_t>(i)]->geometry().center(); };
@@ -179,11 +191,11 @@ TEST_F(MenuTest, HoverColoursUnderRealMouseMoves) {
     int rosso;  // the button that must be red, -1 for none
   };
   const std::vector<Passo> passi = {
-      {centro(3), 3}, {centro(3) + QPoint(3, 2), 3}, {centro(4), 4}, {centro(20), 20}, {QPoint(2, 2), -1},
+      {centro(3), 3}, {centro(3) + QPoint(3, 2), 3}, {centro(4), 4}, {centro(esci), esci}, {QPoint(2, 2), -1},
       {centro(0), 0}, {Menu().Check1->geometry().center(), 0}};
   for (size_t k = 0; k < passi.size(); ++k) {
     MuoviMouse(superficie, passi[k].dove);
-    for (int i = 0; i < FormMenu::kPulsanti; ++i) {
+    for (int i = 0; i < static_cast<int>(Menu().Command1.size()); ++i) {
       const QColor atteso = i == passi[k].rosso ? rosso : azzurro;
       EXPECT_EQ(Colour(Menu().Command1[static_cast<size_t>(i)]), atteso) << "step " << k << ", button " << i;
       if (i == passi[k].rosso || i == 0 || i == 3) {
@@ -255,60 +267,56 @@ TEST_F(MenuTest, ManualOpensOnlyWhenThere) {
 }
 
 TEST_F(MenuTest, UnbuiltWindowsHaveTheirButtonsDisabled) {
-  FormMenu::RegistraFinestra(17, {});
+  FormMenu::RegistraPulsanti({{QStringLiteral("Da fare"), 0, 0, {}}});
   Menu().Show();
-  EXPECT_FALSE(Menu().Command1[17]->isEnabled());
-  EXPECT_TRUE(Menu().Command1[20]->isEnabled());
-  Menu().Command1_Click(17);  // nothing happens
+  ASSERT_EQ(Menu().Command1.size(), 2u);
+  EXPECT_FALSE(Menu().Command1[0]->isEnabled());
+  EXPECT_EQ(Esci(), Menu().Command1[1]);
+  EXPECT_TRUE(Esci()->isEnabled());
+  Menu().Command1_Click(0);  // nothing happens
   EXPECT_TRUE(Menu().IsLoaded());
   Menu().Command1_Click(25);  // out of range: nothing
   EXPECT_TRUE(Menu().IsLoaded());
 }
 
-TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
-  Module1::RegistraFinestre();
-  testsupport::TempProgramFolder programma(true);
-  // With the shipped data no window has anything to complain of.
-  QStringList messaggi;
-  platform::SetMsgBoxHandler([&](const QString& t, int) {
-    messaggi << t;
-    return platform::vbOK;
-  });
-  // The menu's buttons in their order and the title of the window each opens (the menu's order
-  // is not the windows' numbering: button 4 opens Form6, button 5 Form5, button 9 Form15...).
-  const std::vector<QString> titoli = {
-      "Coniugazione (fosku all'infinito)",        // 0: Form1
-      "Radice e desinenza (fosku all'infinito)",  // 1: Form2
-      "Coniuga i fosku",                          // 2: Form3, the tables
-      "Passato presente futuro",                  // 3: Form4
-      "Risalire all'infinito dei fosku",          // 4: Form6
-      "Coniugazione (fosku coniugati)",           // 5: Form5
-      "Il modo dei fosku",                        // 6: Form7
-      "Tabelle mescolate",                        // 7: Form8
-      "Riconosci il verbo",                       // 8: Form9
-      "Trova la persona del verbo",               // 9: Form15
-      "Completa le tabelle",                      // 10: Form10
-      "Catalogare i fosku",                       // 11: Form11
-      "Verbi transitivi e intransitivi",          // 12: Form12
-      "Predicato verbale e predicato nominale",   // 13: Form13
-      "Corretto scorretto 1°",                    // 14: Form14
-      "Attivo passivo 1°",                        // 15: Form16
-      "Frasi attive e passive",                   // 16: Form17
-      "Scegli il verbo adatto",                   // 17: Form19
-      "Completa la frase",                        // 18: Form18
-      "Frasi corrette e scorrette",               // 19: Form20
-  };
+// The table of the menu's windows is the list every test of all windows goes through: a window
+// of the program left out of it would have no button, and those tests would pass it by unnoticed.
+TEST_F(MenuTest, EveryWindowHasItsRowAndEveryButtonAPlaceOfItsOwn) {
+  const auto& righe = Module1::FinestreMenu();
+  for (const auto& [finestra, config] : TabellaFinestre()) {
+    EXPECT_EQ(std::count_if(righe.begin(), righe.end(), [&](const FinestraMenu& r) { return r.finestra == finestra; }), 1)
+        << "rows of the window \"" << config.titolo.toStdString() << "\" in the table of the menu's windows";
+  }
+  // On the menu, one button for each row and "Esci" last; no button lies over another or over
+  // the sound switch, and all of them lie on the menu.
   Menu().Show();
-  for (int i = 0; i < 20; ++i) EXPECT_TRUE(Menu().Command1[static_cast<size_t>(i)]->isEnabled()) << i;
+  ASSERT_EQ(Menu().Command1.size(), righe.size() + 1);
+  EXPECT_EQ(Esci()->text(), "Esci");
+  std::vector<QWidget*> controlli(Menu().Command1.begin(), Menu().Command1.end());
+  controlli.push_back(Menu().Check1);
+  for (size_t i = 0; i < controlli.size(); ++i) {
+    EXPECT_TRUE(Menu().Surface()->rect().contains(controlli[i]->geometry())) << i;
+    for (size_t j = i + 1; j < controlli.size(); ++j) {
+      EXPECT_FALSE(controlli[i]->geometry().intersects(controlli[j]->geometry())) << i << " and " << j;
+    }
+  }
+}
+
+TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
+  testsupport::TempProgramFolder programma(true);  // with the shipped data no window has anything to complain of
+  const auto& righe = Module1::FinestreMenu();
+  Menu().Show();
+  for (size_t i = 0; i < righe.size(); ++i) EXPECT_TRUE(Menu().Command1[i]->isEnabled()) << i;
   std::set<platform::Form*> aperte;
-  for (int i = 0; i < 20; ++i) {
-    SCOPED_TRACE(i);
+  for (size_t i = 0; i < righe.size(); ++i) {
+    SCOPED_TRACE(righe[i].classe);
     Menu().Show();
-    QTest::mouseClick(Menu().Command1[static_cast<size_t>(i)], Qt::LeftButton);
+    QTest::mouseClick(Menu().Command1[i], Qt::LeftButton);
     ASSERT_FALSE(Menu().IsLoaded());
     ASSERT_EQ(platform::Form::LoadedCount(), 1);
     platform::Form* finestra = platform::Form::LoadedForms().front();
-    EXPECT_EQ(finestra->windowTitle(), titoli[static_cast<size_t>(i)]);
+    EXPECT_STREQ(finestra->metaObject()->className(), righe[i].classe);
+    EXPECT_EQ(finestra->windowTitle(), righe[i].titolo);
     EXPECT_TRUE(aperte.insert(finestra).second) << "a window opened by two buttons";
     QAction* torna = nullptr;
     for (QAction* a : finestra->menuBar()->actions()) {
@@ -343,22 +351,18 @@ TEST_F(MenuTest, EveryBuiltWindowOpensFromItsButtonAndReturnsToTheMenu) {
   };
   const qint64 prima = avanti();
   EXPECT_EQ(avanti(), prima);
-  EXPECT_TRUE(messaggi.isEmpty()) << messaggi.join(" | ").toStdString();
-  platform::SetMsgBoxHandler({});
 }
 
 // Under a window manager that frames each window only after it is shown, every window's frame,
 // title bar included, fills the screen: the first window once its frame arrives (without running
 // its activation step again), every later one from its first showing.
 TEST_F(MenuTest, UnderAWindowManagerEveryFrameFillsTheScreen) {
-  Module1::RegistraFinestre();
   testsupport::TempProgramFolder programma(true);
   const QMargins openbox(1, 20, 1, 5);
   const QRect schermo(0, 0, 1024, 768);
   std::set<const platform::Form*> incorniciate;
   platform::SetScreenSizeOverride([] { return QSizeF(1024 * 15.0, 768 * 15.0); });
   platform::Form::SetFrameOverride([&](const platform::Form* f) { return incorniciate.count(f) ? openbox : QMargins(); });
-  platform::SetMsgBoxHandler([](const QString&, int) { return platform::vbOK; });
   auto intera = [&](platform::Form& f) { return f.geometry().marginsAdded(openbox) == schermo; };
   auto incornicia = [&](platform::Form& f) {
     incorniciate.insert(&f);
@@ -381,8 +385,8 @@ TEST_F(MenuTest, UnderAWindowManagerEveryFrameFillsTheScreen) {
   Menu().mnuAbout_Click();
   EXPECT_TRUE(intera(platform::Instance<FormInfo>())) << "the about box";
   platform::ChangeWindow(&platform::Instance<FormInfo>(), &Menu());
-  for (int i = 0; i < 20; ++i) {
-    SCOPED_TRACE(i);
+  for (int i = 0; i < FormMenu::IndiceEsci(); ++i) {
+    SCOPED_TRACE(Module1::FinestreMenu()[static_cast<size_t>(i)].classe);
     incorniciate.clear();
     Menu().Command1_Click(i);
     ASSERT_EQ(platform::Form::LoadedCount(), 1);
@@ -399,13 +403,8 @@ TEST_F(MenuTest, UnderAWindowManagerEveryFrameFillsTheScreen) {
 // Every data file replaced by garbage (random bytes, stray "#", "[", "]", commas, line ends): each
 // window still opens, draws, and goes back to the menu, with at most a "Fosku" message.
 TEST_F(MenuTest, GarbageDataNeverCrashesOrHangsAWindow) {
-  Module1::RegistraFinestre();
   testsupport::TempProgramFolder programma(true);
-  int messaggi = 0;
-  platform::SetMsgBoxHandler([&](const QString&, int) {
-    ++messaggi;
-    return platform::vbOK;
-  });
+  const auto& righe = Module1::FinestreMenu();
   int esercizi = 0;
   std::vector<std::filesystem::path> files;
   for (const auto& e : std::filesystem::recursive_directory_iterator(programma.path() + "/testiFosku")) {
@@ -422,10 +421,10 @@ TEST_F(MenuTest, GarbageDataNeverCrashesOrHangsAWindow) {
       for (size_t i = 0; i < n; ++i) bytes += alfabeto[caso() % alfabeto.size()];
       testsupport::TempDir::WriteTo(f.string(), bytes);
     }
-    for (int i = 0; i < 20; ++i) {
-      SCOPED_TRACE(i);
+    for (size_t i = 0; i < righe.size(); ++i) {
+      SCOPED_TRACE(righe[i].classe);
       Menu().Show();
-      Menu().Command1_Click(i);
+      Menu().Command1_Click(static_cast<int>(i));
       ASSERT_EQ(platform::Form::LoadedCount(), 1);
       platform::Form* finestra = platform::Form::LoadedForms().front();
       if (auto* esercizio = dynamic_cast<ExerciseWindow*>(finestra)) {
@@ -442,11 +441,14 @@ TEST_F(MenuTest, GarbageDataNeverCrashesOrHangsAWindow) {
           tavole->mnuChiudi_Click();
         }
         tavole->mnuEsci_Click();
+      } else {
+        ADD_FAILURE() << "a window this test does not know how to drive";
+        finestra->Unload();
       }
       EXPECT_TRUE(Menu().IsLoaded());
     }
   }
-  EXPECT_EQ(esercizi, 3 * 19);
-  EXPECT_GT(messaggi, 0);  // tiny or empty files are reported
-  platform::SetMsgBoxHandler({});
+  EXPECT_EQ(esercizi, 3 * std::count_if(righe.begin(), righe.end(), [](const FinestraMenu& r) { return r.esercizio; }));
+  EXPECT_FALSE(messaggi.isEmpty());  // tiny or empty files are reported
+  messaggi.clear();
 }

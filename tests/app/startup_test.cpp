@@ -6,8 +6,11 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QScreen>
+#include <algorithm>
 #include <array>
 #include <filesystem>
+#include <span>
+#include <vector>
 #include <unistd.h>
 
 #include "app/formavvio.h"
@@ -43,19 +46,37 @@ QProcessEnvironment ConAnnuncio(QProcessEnvironment env) {
   return env;
 }
 
-// Waits until the program started with that probe shows a window (true) or ends (false).
-bool FinestraMostrata(QProcess& p) {
+// What became of a start with that probe: it showed its window, or it ended; undecided when
+// neither happened within the bound.
+enum class Esito { Mostrata, Finita, Indecisa };
+
+// Waits, within one bound for all of them, until each start has shown its window or ended. Every
+// outcome is known before the test goes on (and kills a copy): a start still loading its
+// libraries when another one is killed would find the lock free.
+std::vector<Esito> Esiti(std::span<QProcess> avvii) {
+  std::vector<Esito> esiti(avvii.size(), Esito::Indecisa);
+  std::vector<QByteArray> uscite(avvii.size());
   QElapsedTimer trascorso;
   trascorso.start();
-  QByteArray uscita;
-  while (!uscita.contains("fosku: window shown") && p.state() != QProcess::NotRunning &&
-         trascorso.elapsed() < kAttesa) {
-    p.waitForReadyRead(100);
-    uscita += p.readAllStandardOutput();
+  while (std::count(esiti.begin(), esiti.end(), Esito::Indecisa) > 0 && trascorso.elapsed() < kAttesa) {
+    for (size_t i = 0; i < avvii.size(); ++i) {
+      if (esiti[i] != Esito::Indecisa) continue;
+      QProcess& p = avvii[i];
+      p.waitForReadyRead(avvii.size() > 1 ? 20 : 100);
+      const bool finita = p.state() == QProcess::NotRunning;
+      uscite[i] += p.readAllStandardOutput();
+      if (uscite[i].contains("fosku: window shown")) {
+        esiti[i] = Esito::Mostrata;
+      } else if (finita) {
+        esiti[i] = Esito::Finita;
+      }
+    }
   }
-  uscita += p.readAllStandardOutput();
-  return uscita.contains("fosku: window shown");
+  return esiti;
 }
+
+// Waits until the program started with that probe shows a window (true) or ends (false).
+bool FinestraMostrata(QProcess& p) { return Esiti(std::span(&p, 1)).front() == Esito::Mostrata; }
 
 }  // namespace
 
@@ -153,19 +174,20 @@ TEST(StartUp, ThreeStartsAtOnceLeaveOneCopyWhenAFolderStandsInPlaceOfTheLockFile
     p.start(Program(), {});
   }
   for (QProcess& p : starts) ASSERT_TRUE(p.waitForStarted(kAttesa));
-  // Each copy either shows its window or ends: exactly one shows it, the others end at once.
-  int mostrate = 0;
+  // Each copy either shows its window or ends: exactly one shows it, the others end at once. No
+  // copy is stopped before every start has had its say.
+  const std::vector<Esito> esiti = Esiti(starts);
   for (QProcess& p : starts) {
-    if (FinestraMostrata(p)) {
-      ++mostrate;
-      p.kill();
-    } else {
-      EXPECT_EQ(p.state(), QProcess::NotRunning);
-      EXPECT_EQ(p.exitCode(), 0);
-    }
+    if (p.state() != QProcess::NotRunning) p.kill();
     p.waitForFinished(kAttesa);
   }
-  EXPECT_EQ(mostrate, 1);
+  EXPECT_EQ(std::count(esiti.begin(), esiti.end(), Esito::Mostrata), 1) << "windows shown";
+  EXPECT_EQ(std::count(esiti.begin(), esiti.end(), Esito::Indecisa), 0) << "starts neither shown nor ended";
+  for (size_t i = 0; i < starts.size(); ++i) {
+    if (esiti[i] != Esito::Finita) continue;
+    EXPECT_EQ(starts[i].exitStatus(), QProcess::NormalExit) << "start " << i;
+    EXPECT_EQ(starts[i].exitCode(), 0) << "start " << i;
+  }
 }
 
 TEST(StartUp, AFontNameTheSettingsFileCannotSpellIsSavedAsTheFontOnScreen) {

@@ -156,6 +156,24 @@ TEST(BuildForms, EssereAndAvereInEveryTense) {
   EXPECT_EQ(BuildForms(15, kAvere, {}, true)->at(0), "avere");
 }
 
+// Stare takes essere and has the participle "stato": its compound tenses, which the -are rules
+// build right from the root "st", are essere's words, and no other tense or class shares them.
+TEST(BuildForms, EssereSharesItsCompoundTensesWithStareOnly) {
+  for (int t = 0; t < 14; ++t) {
+    for (int classe = kAre; classe <= kAvere; ++classe) {
+      SCOPED_TRACE("tense " + std::to_string(t) + ", class " + std::to_string(classe));
+      const auto altro = CostruisciFosku::AltroVerboConLeStesseForme(t, classe);
+      const bool comeStare = classe == kEssere && BuildForms(t, kEssere, {}, true) == BuildForms(t, kAre, AreEssere("st"), true);
+      ASSERT_EQ(altro.has_value(), comeStare);
+      if (altro) {
+        EXPECT_EQ(altro->Infinito, "stare");
+        EXPECT_EQ(altro->Coniugazione, kAre);
+      }
+    }
+  }
+  EXPECT_EQ(BuildForms(10, kAre, AreEssere("st"), true)->at(5), "che essi siano stati");
+}
+
 TEST(BuildForms, ClassOrTenseOutOfRangeBuildsNothing) {
   for (int classe : {-1, 5, 100}) EXPECT_FALSE(BuildForms(0, classe, AreAvere("am"), true)) << classe;
   for (int t : {-1, 16, 32767}) EXPECT_FALSE(BuildSplitForms(t, kAre, AreAvere("am"), false)) << t;

@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
-#include <ostream>
+#include <map>
+#include <string>
 
+#include "app/finestre.h"
 #include "exercises/sentences/form12_transitive_intransitive.h"
 #include "exercises/sentences/form13_predicate.h"
 #include "exercises/sentences/form15_person.h"
@@ -59,54 +61,60 @@ Controlli DiTabelle(TabelleTrascinabili& w) {
   return c;
 }
 
-struct ConFont {
-  const char* nome;
-  std::function<ExerciseWindow&()> apri;
-  int gruppo;  // 0: the window has no font command
-  std::function<Controlli(ExerciseWindow&)> controlli;
-};
-
-void PrintTo(const ConFont& f, std::ostream* os) { *os << f.nome; }
+// How each exercise window's font command shows, by its class: the controls that take the
+// font, or none for a window with no font command (no item, or an item that does nothing).
+using ControlliDi = std::function<Controlli(ExerciseWindow&)>;
 
 template <typename F, typename T>
-ConFont Riga(const char* nome, int gruppo, Controlli (*controlli)(T&)) {
-  return {nome, [] () -> ExerciseWindow& { return platform::Instance<F>(); }, gruppo,
-          [controlli](ExerciseWindow& w) { return controlli(static_cast<F&>(w)); }};
+ControlliDi Di(Controlli (*controlli)(T&)) {
+  return [controlli](ExerciseWindow& w) { return controlli(static_cast<F&>(w)); };
 }
 
-const std::vector<ConFont>& ConFonts() {
-  static const std::vector<ConFont> f = {
-      Riga<Form1>("Form1", 1, DiBottoni),
-      Riga<Form7>("Form7", 1, DiBottoni),
-      Riga<Form12>("Form12", 1, DiBottoni),
-      Riga<Form5>("Form5", 2, DiBottoni),
-      Riga<Form20>("Form20", 2, DiBottoni),
-      Riga<Form4>("Form4", 2, DiBottoni),
-      Riga<Form17>("Form17", 2, DiBottoni),
-      Riga<Form13>("Form13", 3,
-                   +[](Form13& w) { return Controlli{Widget(w.Label2), Widget(w.Command1)}; }),
-      Riga<Form2>("Form2", 2, DiRisposta),
-      Riga<Form6>("Form6", 2, DiRisposta),
-      Riga<Form18>("Form18", 3, DiRisposta),
-      Riga<Form9>("Form9", 4, DiParole),
-      Riga<Form15>("Form15", 4, DiParole),
-      Riga<Form16>("Form16", 4, DiCoppie),
-      Riga<Form14>("Form14", 3, DiCoppie),
-      Riga<Form8>("Form8", 3, DiTabelle),
-      Riga<Form10>("Form10", 5, DiTabelle),
-      Riga<Form19>("Form19", 0, DiBottoni),
-      Riga<Form11>("Form11", 0, +[](ExerciseWindow&) { return Controlli{}; }),
+const std::map<std::string, ControlliDi>& Comandi() {
+  static const std::map<std::string, ControlliDi> c = {
+      {"Form1", Di<Form1>(DiBottoni)},
+      {"Form7", Di<Form7>(DiBottoni)},
+      {"Form12", Di<Form12>(DiBottoni)},
+      {"Form5", Di<Form5>(DiBottoni)},
+      {"Form20", Di<Form20>(DiBottoni)},
+      {"Form4", Di<Form4>(DiBottoni)},
+      {"Form17", Di<Form17>(DiBottoni)},
+      {"Form13", Di<Form13>(DiBottoni)},
+      {"Form2", Di<Form2>(DiRisposta)},
+      {"Form6", Di<Form6>(DiRisposta)},
+      {"Form18", Di<Form18>(DiRisposta)},
+      {"Form9", Di<Form9>(DiParole)},
+      {"Form15", Di<Form15>(DiParole)},
+      {"Form16", Di<Form16>(DiCoppie)},
+      {"Form14", Di<Form14>(DiCoppie)},
+      {"Form8", Di<Form8>(DiTabelle)},
+      {"Form10", Di<Form10>(DiTabelle)},
+      {"Form19", {}},
+      {"Form11", {}},
   };
-  return f;
+  return c;
 }
 
-class FontCommand : public testsupport::ExerciseTest, public ::testing::WithParamInterface<ConFont> {};
+// The exercise windows of the menu, by class.
+std::vector<std::string> Esercizi() {
+  std::vector<std::string> classi;
+  for (const FinestraMenu& f : Module1::FinestreMenu()) {
+    if (f.esercizio) classi.push_back(f.classe);
+  }
+  return classi;
+}
+
+class FontCommand : public testsupport::ExerciseTest, public ::testing::WithParamInterface<std::string> {};
 
 }  // namespace
 
 TEST_P(FontCommand, TheChosenFontBecomesTheGroupsAndTheWindowShowsIt) {
-  const ConFont& f = GetParam();
-  ExerciseWindow& w = f.apri();
+  const auto& righe = Module1::FinestreMenu();
+  const auto riga = std::find_if(righe.begin(), righe.end(), [](const FinestraMenu& f) { return f.classe == GetParam(); });
+  ASSERT_NE(riga, righe.end());
+  const auto comando = Comandi().find(GetParam());
+  ASSERT_NE(comando, Comandi().end()) << "no font command case for " << GetParam();
+  auto& w = dynamic_cast<ExerciseWindow&>(*riga->apri());
   w.Show();
   messages.clear();  // what the window said when it opened
   int chiesto = 0;
@@ -115,7 +123,7 @@ TEST_P(FontCommand, TheChosenFontBecomesTheGroupsAndTheWindowShowsIt) {
     return CommDlgs::FontChoice{"DejaVu Serif", 140, 400, false, false};
   });
   const auto prima = ModuloPerIni::Impostazioni;
-  if (f.gruppo == 0) {
+  if (!comando->second) {
     // No font command: no item (Form11), or an item that does nothing (Form19).
     if (w.mnuFont != nullptr) w.mnuFont->trigger();
     EXPECT_EQ(chiesto, 0);
@@ -128,11 +136,11 @@ TEST_P(FontCommand, TheChosenFontBecomesTheGroupsAndTheWindowShowsIt) {
   EXPECT_EQ(chiesto, 1);
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
   for (size_t g = 1; g <= 5; ++g) {
-    const bool suo = g == static_cast<size_t>(f.gruppo);
+    const bool suo = g == static_cast<size_t>(riga->gruppoFont);
     EXPECT_EQ(ModuloPerIni::Impostazioni.NomeFont[g], suo ? "DejaVu Serif" : prima.NomeFont[g]) << "group " << g;
     EXPECT_EQ(ModuloPerIni::Impostazioni.DimensioneFont[g], suo ? 14 : prima.DimensioneFont[g]) << "group " << g;
   }
-  const Controlli c = f.controlli(w);
+  const Controlli c = comando->second(w);
   ASSERT_FALSE(c.nomeEDimensione.empty());
   for (QWidget* x : c.nomeEDimensione) {
     EXPECT_EQ(x->font().family(), "DejaVu Serif") << x->metaObject()->className();
@@ -141,5 +149,5 @@ TEST_P(FontCommand, TheChosenFontBecomesTheGroupsAndTheWindowShowsIt) {
   for (QWidget* x : c.soloNome) EXPECT_EQ(x->font().family(), "DejaVu Serif") << x->metaObject()->className();
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, FontCommand, ::testing::ValuesIn(ConFonts()),
-                         [](const ::testing::TestParamInfo<ConFont>& i) { return std::string(i.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Windows, FontCommand, ::testing::ValuesIn(Esercizi()),
+                         [](const ::testing::TestParamInfo<std::string>& i) { return i.param; });

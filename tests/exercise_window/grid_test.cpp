@@ -5,26 +5,11 @@
 #include <QFontMetricsF>
 #include <QRegularExpression>
 #include <functional>
+#include <map>
 #include <set>
 
-#include "exercises/sentences/form12_transitive_intransitive.h"
-#include "exercises/sentences/form13_predicate.h"
-#include "exercises/sentences/form15_person.h"
-#include "exercises/sentences/form17_active_passive.h"
-#include "exercises/sentences/form19_fitting_verb.h"
-#include "exercises/sentences/form20_correct_incorrect.h"
-#include "exercises/sentences/form9_recognise_verb.h"
-#include "exercises/sentences/tavola_coppie.h"
-#include "exercises/verbs/form10_complete_tables.h"
-#include "exercises/verbs/form11_classification.h"
-#include "exercises/verbs/form18_complete_sentence.h"
-#include "exercises/verbs/form1_infinitive_conjugation.h"
-#include "exercises/verbs/form2_root_ending.h"
-#include "exercises/verbs/form4_past_present_future.h"
-#include "exercises/verbs/form5_form_conjugation.h"
-#include "exercises/verbs/form6_find_infinitive.h"
-#include "exercises/verbs/form7_mood.h"
-#include "exercises/verbs/form8_mixed_tables.h"
+#include "app/finestre.h"
+#include "exercise_window/exercisewindow.h"
 #include "platform/twips.h"
 #include "support/exercise_fixture.h"
 #include "support/ink.h"
@@ -40,11 +25,6 @@ struct Caso {
   std::vector<std::string> file;       // the shipped data files it reads
 };
 
-template <typename F>
-std::function<ExerciseWindow&()> Apri() {
-  return []() -> ExerciseWindow& { return platform::Instance<F>(); };
-}
-
 const std::vector<std::string> kInfiniti = {"1/are.txt", "1/ere.txt", "1/ire.txt"};
 const std::vector<std::string> kVerbi = {"2/regolariare.txt",    "2/regolariareausessere.txt",
                                          "2/regolariere.txt",    "2/regolariereei.txt",
@@ -57,29 +37,57 @@ std::vector<std::string> Frasi18() {
   return f;
 }
 
-const std::vector<Caso>& Finestre() {
-  static const std::vector<Caso> f = {
-      {"Form1", Apri<Form1>(), {2, 3, 4, 5}, kInfiniti},
-      {"Form5", Apri<Form5>(), {2, 3, 4, 5}, kVerbi},
-      {"Form7", Apri<Form7>(), {2, 3, 4, 5}, kVerbi},
-      {"Form4", Apri<Form4>(), {2, 3, 4, 5}, kVerbi},
-      {"Form20", Apri<Form20>(), {2, 3}, {"6/corrette.txt", "6/scorrette.txt"}},
-      {"Form12", Apri<Form12>(), {2, 3}, {"4/transitivi.txt", "4/intransitivi.txt"}},
-      {"Form17", Apri<Form17>(), {2, 3}, {"7/attive.txt", "7/passive.txt"}},
-      {"Form13", Apri<Form13>(), {2, 3}, {"5/Verbale.txt", "5/nominale.txt"}},
-      {"Form19", Apri<Form19>(), {2, 3}, {"9/fosku.txt"}},
-      {"Form2", Apri<Form2>(), {2, 3, 5}, kInfiniti},
-      {"Form6", Apri<Form6>(), {2, 3}, kVerbi},
-      {"Form18", Apri<Form18>(), {2, 3}, Frasi18()},
-      {"Form8", Apri<Form8>(), {4}, kVerbi},
-      {"Form10", Apri<Form10>(), {4}, kVerbi},
-      {"Form11", Apri<Form11>(), {6}, kVerbi},
-      {"Form9", Apri<Form9>(), {2, 3}, {"3/liv1.txt", "3/liv2.txt", "3/liv3.txt", "3/liv4.txt", "3/liv5.txt"}},
-      {"Form15", Apri<Form15>(), {1, 2}, {"3/sottinteso.txt"}},
-      {"Form14", Apri<Form14>(), {2, 3}, {"6/corrette scorrette.txt"}},
-      {"Form16", Apri<Form16>(), {2, 3}, {"7/attivopassivo1.txt"}},
+// What each exercise window's grid is checked against, by its class.
+struct Attese {
+  std::set<int> intestazioniCentrate;
+  std::vector<std::string> file;
+};
+
+const std::map<std::string, Attese>& AtteseDelleGriglie() {
+  static const std::map<std::string, Attese> g = {
+      {"Form1", {{2, 3, 4, 5}, kInfiniti}},
+      {"Form5", {{2, 3, 4, 5}, kVerbi}},
+      {"Form7", {{2, 3, 4, 5}, kVerbi}},
+      {"Form4", {{2, 3, 4, 5}, kVerbi}},
+      {"Form20", {{2, 3}, {"6/corrette.txt", "6/scorrette.txt"}}},
+      {"Form12", {{2, 3}, {"4/transitivi.txt", "4/intransitivi.txt"}}},
+      {"Form17", {{2, 3}, {"7/attive.txt", "7/passive.txt"}}},
+      {"Form13", {{2, 3}, {"5/Verbale.txt", "5/nominale.txt"}}},
+      {"Form19", {{2, 3}, {"9/fosku.txt"}}},
+      {"Form2", {{2, 3, 5}, kInfiniti}},
+      {"Form6", {{2, 3}, kVerbi}},
+      {"Form18", {{2, 3}, Frasi18()}},
+      {"Form8", {{4}, kVerbi}},
+      {"Form10", {{4}, kVerbi}},
+      {"Form11", {{6}, kVerbi}},
+      {"Form9", {{2, 3}, {"3/liv1.txt", "3/liv2.txt", "3/liv3.txt", "3/liv4.txt", "3/liv5.txt"}}},
+      {"Form15", {{1, 2}, {"3/sottinteso.txt"}}},
+      {"Form14", {{2, 3}, {"6/corrette scorrette.txt"}}},
+      {"Form16", {{2, 3}, {"7/attivopassivo1.txt"}}},
   };
-  return f;
+  return g;
+}
+
+// Every exercise window of the menu, with what its grid is checked against: a window with no
+// entry above fails the test that asks, and so does an entry for a window the menu does not have.
+std::vector<Caso> Finestre() {
+  std::vector<Caso> casi;
+  std::set<std::string> visti;
+  for (const FinestraMenu& f : Module1::FinestreMenu()) {
+    if (!f.esercizio) continue;
+    visti.insert(f.classe);
+    const auto g = AtteseDelleGriglie().find(f.classe);
+    if (g == AtteseDelleGriglie().end()) {
+      ADD_FAILURE() << f.classe << ": no grid layout to check it against";
+      continue;
+    }
+    casi.push_back({f.classe, [apri = f.apri]() -> ExerciseWindow& { return dynamic_cast<ExerciseWindow&>(*apri()); },
+                    g->second.intestazioniCentrate, g->second.file});
+  }
+  for (const auto& [classe, g] : AtteseDelleGriglie()) {
+    if (!visti.count(classe)) ADD_FAILURE() << classe << " is no exercise window of the menu";
+  }
+  return casi;
 }
 
 class Griglie : public testsupport::ExerciseTest {

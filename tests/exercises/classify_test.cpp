@@ -411,6 +411,58 @@ TEST_F(Classify, TypedInfinitive) {
   EXPECT_EQ(Module1::Esatti, 1);
 }
 
+// Every compound form of essere («io sono stato», «che essi fossero stati») is stare's too: the
+// pupil may name either verb, and the class step then expects the class of the verb named.
+TEST_F(Classify, StareIsRightForEveryCompoundFormOfEssere) {
+  testsupport::TempProgramFolder programma(true);
+  w.Show();
+  const std::set<int> composti = {4, 5, 6, 7, 10, 11, 13};
+  struct Caso {
+    int classe;     // the class menu's choice: essere or avere
+    QString scritto;
+    QString nominato;  // the verb named, as the grid shows it ("" for a wrong answer)
+    int classeNominata;
+  };
+  const std::vector<Caso> casi = {
+      {3, "stare", "stare", 0}, {3, "  STARE ", "stare", 0}, {3, "essere", "essere", 3}, {4, "stare", "", 0},
+  };
+  std::set<int> tempiConStare;
+  for (const Caso& c : casi) {
+    w.mnud[static_cast<size_t>(c.classe)]->trigger();
+    for (int n = 0; n < 40; ++n) {
+      SCOPED_TRACE(c.scritto.toStdString() + " for tense " + std::to_string(w.TempoEstratto) + ", class " +
+                   std::to_string(c.classe));
+      const bool giusto = !c.nominato.isEmpty() && (c.nominato == "essere" || composti.count(w.TempoEstratto) > 0);
+      const int esatti = Module1::Esatti, errati = Module1::Errati;
+      QTest::keyClicks(w.Text1, c.scritto);
+      QTest::keyClick(w.Text1, Qt::Key_Return);
+      if (!giusto) {
+        EXPECT_EQ(Module1::Errati, errati + 1);
+        EXPECT_EQ(Cella(2), c.scritto + " * ");
+        EXPECT_TRUE(w.Text1->isEnabled());
+        w.GeneraEsercizio();
+        continue;
+      }
+      if (c.nominato == "stare") tempiConStare.insert(w.TempoEstratto);
+      EXPECT_EQ(Module1::Esatti, esatti + 1);
+      EXPECT_EQ(Cella(2), c.nominato);
+      // The other of the two classes is wrong now, the named verb's right.
+      const int altra = c.classeNominata == 0 ? 3 : 0;
+      Clic(w.Option2[static_cast<size_t>(altra)]);
+      EXPECT_EQ(Module1::Errati, errati + 1);
+      Clic(w.Option2[static_cast<size_t>(c.classeNominata)]);
+      EXPECT_EQ(Cella(3), w.Option2[static_cast<size_t>(altra)]->text() + " * " +
+                              w.Option2[static_cast<size_t>(c.classeNominata)]->text());
+      // Person, mood and tense are the same for both verbs.
+      for (Passo p : {kPersona, kModo, kTempo}) Rispondi(p, true);
+      EXPECT_EQ(Module1::Esatti, esatti + 5);
+      EXPECT_TRUE(w.BottoneAvanti->isEnabled());
+      QTest::mouseClick(w.BottoneAvanti, Qt::LeftButton);
+    }
+  }
+  EXPECT_EQ(tempiConStare, composti);
+}
+
 TEST_F(Classify, SharedJudgingOfTypedAnswers) {
   struct Caso {
     QString scritto, atteso;

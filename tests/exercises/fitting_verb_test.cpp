@@ -6,9 +6,12 @@
 
 #include "exercise_window/contatori.h"
 #include "exercises/sentences/form19_fitting_verb.h"
+#include "platform/commandbutton.h"
 #include "platform/textfile.h"
 #include "platform/twips.h"
 #include "support/exercise_fixture.h"
+#include "support/ink.h"
+#include "support/pixels.h"
 #include "support/shipped_data.h"
 #include "support/temp_dirs.h"
 
@@ -50,9 +53,11 @@ TEST_F(FittingVerb, LinesTakenApart) {
        {"vola", "legge", "scrive", "abbaia"}},
       // Only the first "#" is the gap; nothing is trimmed.
       {" Un # e un#.[a,b,c,d,e]", true, " Un  _____  e un#.", "a", {"b", "c", "d", "e"}},
-      // A comma after the fourth stays in the last verb; a last character that is not "]" is lost.
+      // A comma after the fourth stays in the last verb; a line that does not end with "]" breaks
+      // the format.
       {"X#.[a,b,c,d,e,f]", true, "X _____ .", "a", {"b", "c", "d", "e,f"}},
-      {"X#.[a,b,c,d,ef", true, "X _____ .", "a", {"b", "c", "d", "e"}},
+      {"Il gatto#sul divano.[dorme,vola,nuota,scrive,cuce", false, "", "", {}},
+      {"X#.[a,b,c,d,e]x", false, "", "", {}},
       // Two commas side by side: an empty verb.
       {"X#.[a,,c,d,e]", true, "X _____ .", "a", {"", "c", "d", "e"}},
       {"", false, "", "", {}},
@@ -144,6 +149,59 @@ TEST_F(FittingVerb, FontsAndTheFontItem) {
   w.mnuFont->trigger();
   EXPECT_FALSE(chiesto);
   EXPECT_EQ(ModuloPerIni::Impostazioni.NomeFont[2], "DejaVu Serif");
+}
+
+// Every caption is read whole: where one is wider than its button at the chosen size, the five
+// take one smaller size at which each lies inside its button, whatever the window and the font.
+TEST_F(FittingVerb, EveryCaptionFitsItsButton) {
+  const std::string lunghi = "In primavera gli alberi#di nuovo.[fioriranno,telefoneranno,abbaieranno,ha annaffiato,raccoglierà]";
+  const std::string corti = "Il gatto#sul divano.[sta,va,ha,sa,fa]";
+  struct Caso {
+    const char* nome;
+    std::string riga;
+    const char* font;
+    int punti;
+    double scala;      // of the window, after it opened
+    bool piuPiccolo;   // the captions do not fit at the chosen size
+  };
+  const std::vector<Caso> casi = {
+      {"short verbs keep the chosen size", corti, "Arial", 24, 1.0, false},
+      {"long verbs", lunghi, "Arial", 24, 1.0, true},
+      {"long verbs in a small window", lunghi, "Arial", 24, 0.55, true},
+      {"long verbs in a large font", lunghi, "DejaVu Sans", 48, 1.0, true},
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    ModuloPerIni::Impostazioni.NomeFont[3] = c.font;
+    ModuloPerIni::Impostazioni.DimensioneFont[3] = static_cast<std::int16_t>(c.punti);
+    auto& w = Apri({c.riga});
+    if (c.scala != 1.0) {
+      w.SetWidth(w.Width() * c.scala);
+      w.SetHeight(w.Height() * c.scala);
+      QCoreApplication::processEvents();
+    }
+    for (int n = 0; n < 3; ++n) {
+      const int punti = w.Command1[0]->font().pointSize();
+      EXPECT_EQ(punti < c.punti, c.piuPiccolo) << punti;
+      for (QPushButton* b : w.Command1) {
+        SCOPED_TRACE(b->text().toStdString());
+        EXPECT_EQ(b->font().pointSize(), punti) << "one size for all five";
+        EXPECT_EQ(b->font().family(), c.font);
+        // On the pixels: a caption wider than its button is cut where its letters would leave
+        // the button's caption area, so ink stands on the area's first or last column.
+        b->clearFocus();  // no focus frame on those columns
+        const QImage img = testsupport::Rendered(b);
+        const QRect area = static_cast<platform::CommandButton*>(b)->CaptionArea();
+        bool fuori = false;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+          for (int x : {area.left(), area.right()}) fuori = fuori || testsupport::Ink(img, x, y);
+        }
+        EXPECT_FALSE(fuori);
+      }
+      w.GeneraEsercizio();  // the same five on other buttons
+    }
+    w.Unload();
+  }
 }
 
 TEST_F(FittingVerb, NoUsableLineNeverHangs) {

@@ -5,6 +5,8 @@
 #include "platform/random.h"
 #include "platform/twips.h"
 #include "services/fontfit.h"
+#include "support/ink.h"
+#include "support/pixels.h"
 #include "exercises/sentences_fixture.h"
 
 namespace {
@@ -52,46 +54,106 @@ using Form13Test = sentencetest::SentenceTest;
 
 Form13& Finestra() { return platform::Instance<Form13>(); }
 
-// The three labels stand side by side on one line and the line is centred in the frame.
-void ControllaRiga(Form13& f) {
-  auto& l = f.Label2;
-  EXPECT_EQ(l[1]->x(), l[0]->x() + l[0]->width());
-  EXPECT_EQ(l[2]->x(), l[1]->x() + l[1]->width());
-  EXPECT_EQ(l[0]->y(), l[1]->y());
-  EXPECT_EQ(l[0]->y(), l[2]->y());
-  const int totale = l[0]->width() + l[1]->width() + l[2]->width();
-  EXPECT_NEAR(l[0]->x() + totale / 2.0, f.Picture1->width() / 2.0, 1.0);
-  EXPECT_NEAR(l[0]->y() + l[0]->height() / 2.0, f.Picture1->height() / 2.0, 1.0);
+// Pixels of the predicate's red among the sentence's letters.
+int PixelRossi(const QImage& img) {
+  int n = 0;
+  for (int y = 0; y < img.height(); ++y) {
+    for (int x = 0; x < img.width(); ++x) {
+      const QColor c(img.pixel(x, y));
+      n += c.red() > 200 && c.green() < 90 && c.blue() < 90 ? 1 : 0;
+    }
+  }
+  return n;
 }
 
-TEST_F(Form13Test, ShowsTheSentenceInThreeLabelsWithTheRedPredicate) {
+// The whole sentence lies inside its frame, centred, its predicate in red: the label holds all
+// of its text, and on the frame's pixels no letter touches the frame's edges.
+void ControllaFrase(Form13& f) {
+  const QRect r = f.Label2->geometry();
+  EXPECT_TRUE(f.Picture1->contentsRect().contains(r)) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+  EXPECT_NEAR(r.x() + r.width() / 2.0, f.Picture1->width() / 2.0, 1.0);
+  EXPECT_NEAR(r.y() + r.height() / 2.0, f.Picture1->height() / 2.0, 1.0);
+  if (f.Label2->wordWrap()) {
+    EXPECT_LE(f.Label2->heightForWidth(r.width()), r.height());
+  } else {
+    EXPECT_LE(f.Label2->sizeHint().width(), r.width());
+  }
+  const QImage img = testsupport::Rendered(f.Picture1);
+  const QRect dentro = f.Picture1->contentsRect().adjusted(1, 1, -1, -1);
+  const QRect ink = testsupport::InkBox(img, dentro);
+  ASSERT_FALSE(ink.isNull());
+  EXPECT_GT(ink.left(), dentro.left());
+  EXPECT_LT(ink.right(), dentro.right());
+  EXPECT_GT(ink.top(), dentro.top());
+  EXPECT_LT(ink.bottom(), dentro.bottom());
+  EXPECT_GT(PixelRossi(img), 20) << "the predicate in red";
+}
+
+TEST_F(Form13Test, ShowsTheSentenceWithTheRedPredicate) {
   Scrivi("testiFosku/5/Verbale.txt", {"Il gatto#dorme#sul divano.#"});
   Scrivi("testiFosku/5/nominale.txt", {});
   auto& f = Finestra();
   f.Show();
-  EXPECT_EQ(f.Label2[0]->text(), "Il gatto ");
-  EXPECT_EQ(f.Label2[1]->text(), "dorme ");
-  EXPECT_EQ(f.Label2[2]->text(), "sul divano.");
-  for (QLabel* l : f.Label2) {
-    EXPECT_FALSE(l->text().contains('#'));
-    EXPECT_TRUE(l->isVisible());
-  }
-  EXPECT_EQ(platform::ForeColor(f.Label2[1]), QColor(255, 0, 0));
-  EXPECT_NE(platform::ForeColor(f.Label2[0]), QColor(255, 0, 0));
-  EXPECT_NE(platform::ForeColor(f.Label2[2]), QColor(255, 0, 0));
+  EXPECT_EQ(f.Parti, (std::array<QString, 3>{"Il gatto ", "dorme ", "sul divano."}));
+  EXPECT_TRUE(f.Label2->isVisible());
+  EXPECT_FALSE(f.Label2->text().contains('#'));
   EXPECT_EQ(f.Griglia->TextMatrix(1, 1), "dorme ");
   EXPECT_EQ(f.ListaEstratta, 0);
-  for (QLabel* l : f.Label2) {
-    EXPECT_EQ(l->font().family(), QString::fromStdString(ModuloPerIni::Impostazioni.NomeFont[3]));
-    EXPECT_EQ(l->font().pointSize(), ModuloPerIni::Impostazioni.DimensioneFont[3]);
-  }
-  ControllaRiga(f);
+  EXPECT_EQ(f.Label2->font().family(), QString::fromStdString(ModuloPerIni::Impostazioni.NomeFont[3]));
+  EXPECT_EQ(f.Label2->font().pointSize(), ModuloPerIni::Impostazioni.DimensioneFont[3]);
+  EXPECT_FALSE(f.Label2->wordWrap()) << "a short sentence stands on one line";
+  ControllaFrase(f);
+  // Only the predicate is red: without it no red is left.
+  f.Label2->setText(f.Parti[0] + f.Parti[1] + f.Parti[2]);
+  EXPECT_EQ(PixelRossi(testsupport::Rendered(f.Picture1)), 0);
+  f.GeneraEsercizio();
 
   // After a resize the sentence is centred again.
   f.SetWidth(f.Width() * 0.6);
   f.SetHeight(f.Height() * 0.7);
   QCoreApplication::processEvents();
-  ControllaRiga(f);
+  ControllaFrase(f);
+}
+
+// A teacher's long line shows whole, the predicate at its end included: wrapped at blanks, and
+// smaller than the chosen size only when wrapping is not enough, in a small window too.
+TEST_F(Form13Test, ALongSentenceFitsItsFrame) {
+  const std::string soggetto = "Il nonno di Luca, che abita da molti anni nella casa gialla in fondo alla via del mercato,";
+  std::string lunghissimo;
+  for (int i = 0; i < 16; ++i) lunghissimo += "ogni mattina, con il suo cane e con la bicicletta nuova, ";
+  struct Caso {
+    const char* nome;
+    std::string riga;
+    double scala;  // of the window
+    bool piuPiccolo;  // the size chosen is too big even wrapped
+  };
+  const std::vector<Caso> casi = {
+      {"long subject", soggetto + "#va#al mercato.#", 1.0, false},
+      {"long subject, small window", soggetto + "#va#al mercato.#", 0.5, true},
+      {"a paragraph", "Il nonno#va#" + lunghissimo + "#", 1.0, true},
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    Scrivi("testiFosku/5/Verbale.txt", {c.riga});
+    Scrivi("testiFosku/5/nominale.txt", {});
+    auto& f = Finestra();
+    f.Show();
+    if (c.scala != 1.0) {
+      f.SetWidth(f.Width() * c.scala);
+      f.SetHeight(f.Height() * c.scala);
+      QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(f.Label2->wordWrap());
+    const int scelta = ModuloPerIni::Impostazioni.DimensioneFont[3];
+    if (c.piuPiccolo) {
+      EXPECT_LT(f.Label2->font().pointSize(), scelta);
+      EXPECT_GE(f.Label2->font().pointSize(), Form13::kPuntiMinimi);
+    } else {
+      EXPECT_EQ(f.Label2->font().pointSize(), scelta);
+    }
+    ControllaFrase(f);
+    f.Unload();
+  }
 }
 
 TEST_F(Form13Test, LinesThatCannotBeSplitAreEmptyRowsAndNeverShown) {
@@ -108,7 +170,7 @@ TEST_F(Form13Test, LinesThatCannotBeSplitAreEmptyRowsAndNeverShown) {
   EXPECT_EQ(f.SecondaLista[2], "");
   std::set<QString> visti;
   for (int k = 0; k < 80; ++k) {
-    visti.insert(f.Label2[1]->text());
+    visti.insert(f.Parti[1]);
     f.GeneraEsercizio();
   }
   EXPECT_EQ(visti, (std::set<QString>{"scorre ", "è "}));
@@ -128,8 +190,8 @@ TEST_F(Form13Test, FontCommandKeepsTheRowAndRefitsTheButtons) {
     return std::optional<CommDlgs::FontChoice>(c);
   });
   f.mnuFont->trigger();
-  // The group and the three labels' font: the font command's test over every window.
-  ControllaRiga(f);
+  // The group and the sentence's font: the font command's test over every window.
+  ControllaFrase(f);
   const int atteso =
       FontFit::FitPointSize(nome, QStringLiteral(" 1° coniugazione  "), platform::TwipsRect(f.Command1[0]).width());
   for (QPushButton* b : f.Command1) {
@@ -150,7 +212,7 @@ TEST_F(Form13Test, CancellingTheFontDialogStillRefitsTheButtons) {
   CommDlgs::SetFontChooser([](QWidget*, const CommDlgs::FontRequest&) { return std::optional<CommDlgs::FontChoice>(); });
   f.mnuFont->trigger();
   for (QPushButton* b : f.Command1) EXPECT_EQ(b->font().pointSize(), adatta);
-  ControllaRiga(f);
+  ControllaFrase(f);
 }
 
 }  // namespace

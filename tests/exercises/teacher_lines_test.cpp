@@ -24,21 +24,27 @@ namespace {
 
 using File = std::pair<std::string, std::vector<std::string>>;  // relative path, lines
 
-// How a file is saved: the lines as given, or each with blanks and a tab after it.
+// How a file is saved: the lines as given, or each with blanks and a tab after it; with
+// `aggiunte`, the lines once more after them in UTF-8 and LF, as a teacher appends lines with a
+// Linux editor to a file saved on Windows.
 struct Salvataggio {
   const char* nome;
-  bool utf8, marca, crlf, blanchi;
+  bool utf8, marca, crlf, blanchi, aggiunte;
 };
 constexpr Salvataggio kSalvataggi[] = {
-    {"Windows-1252, CR LF", false, false, true, false},
-    {"UTF-8, LF, blanks at the ends", true, false, false, true},
-    {"UTF-8 with a byte-order mark, CR LF, blanks at the ends", true, true, true, true},
+    {"Windows-1252, CR LF", false, false, true, false, false},
+    {"UTF-8, LF, blanks at the ends", true, false, false, true, false},
+    {"UTF-8 with a byte-order mark, CR LF, blanks at the ends", true, true, true, true, false},
+    {"Windows-1252, CR LF, the same lines appended in UTF-8", false, false, true, false, true},
 };
 
 void Scrivi(const testsupport::TempProgramFolder& cartella, const File& f, const Salvataggio& s) {
   std::string bytes = s.marca ? "\xEF\xBB\xBF" : "";
   for (const std::string& r : f.second) {
     bytes += (s.utf8 ? r : platform::EncodeCp1252(r)) + (s.blanchi ? " \t " : "") + (s.crlf ? "\r\n" : "\n");
+  }
+  if (s.aggiunte) {
+    for (const std::string& r : f.second) bytes += r + "\n";
   }
   cartella.Write(f.first, bytes);
 }
@@ -78,8 +84,8 @@ TEST_F(TeacherLines, EveryReaderShowsTheSameTextHoweverTheFileWasSaved) {
         {"testiFosku/5/nominale.txt", {"La città#è bella#.#"}}},
        Apri<Form13>,
        [](ExerciseWindow& w) {
-         const auto& l = dynamic_cast<Form13&>(w).Label2;
-         return l[0]->text() + "|" + l[1]->text() + "|" + l[2]->text();
+         const auto& l = dynamic_cast<Form13&>(w).Parti;
+         return l[0] + "|" + l[1] + "|" + l[2];
        },
        {"Perché tu |sei già partito |?", "La città |è bella |."}},
       {"sentence with five verbs", {{"testiFosku/9/fosku.txt", {"La città#bella.[è, sono, ha, va, corre]"}}},
@@ -94,6 +100,12 @@ TEST_F(TeacherLines, EveryReaderShowsTheSameTextHoweverTheFileWasSaved) {
       {"two lists of items",
        {{"testiFosku/6/corrette.txt", {"La città è bella."}}, {"testiFosku/6/scorrette.txt", {"La città sono bella."}}},
        Apri<Form20>, Riga, {"La città è bella.", "La città sono bella."}},
+      // Typographic quotes keep a comma in the sentence; a quote left open ends with its line.
+      {"items in quotes",
+       {{"testiFosku/6/corrette.txt", {"“Quando nevica, io resto a casa.”", "\"Se piove, prendo l'ombrello"}},
+        {"testiFosku/6/scorrette.txt", {"Però noi è partiti."}}},
+       Apri<Form20>, Riga,
+       {"Quando nevica, io resto a casa.", "Se piove, prendo l'ombrello", "Però noi è partiti."}},
       {"sentence pairs", {{"testiFosku/6/corrette scorrette.txt", {"Perché tu sei già partito?#Perché tu è partito?"}}},
        Apri<Form14>,
        [](ExerciseWindow& w) {
@@ -122,7 +134,7 @@ TEST_F(TeacherLines, EveryReaderShowsTheSameTextHoweverTheFileWasSaved) {
       ExerciseWindow& w = c.finestra();
       w.Show();
       std::set<std::string> visti;
-      for (int n = 0; n < 30; ++n) {
+      for (int n = 0; n < 60; ++n) {
         visti.insert(c.mostrato(w).toStdString());
         w.GeneraEsercizio();
       }

@@ -97,6 +97,7 @@ TEST_F(UnusableLines, EveryWindowKindDrawsOnlyTheLineItCanAsk) {
          {"Il sole#.[,splende,corre,legge,canta]",   // the right verb is blank
           "Il sole#.[splende,Splende,corre,legge,canta]",  // a wrong verb reads as the right one
           "Il sole#.[splende,corre,legge,canta]",    // four verbs only
+          "Il gatto#sul divano.[dorme,vola,nuota,scrive,cuce",  // no closing bracket
           "Il pesce#nel mare.[nuota,vola,legge,scrive,abbaia]"}}},
        Apri<Form19>, RigaGriglia, {"Il pesce _____ nel mare."}},
       {"Form20",

@@ -124,10 +124,12 @@ TEST_F(WordBoards, HiddenChunksAndWrapping) {
   w.Show();
   EXPECT_TRUE(w.Label3[0]->isHidden());
   EXPECT_EQ(w.Label3[0]->width(), 0);
-  EXPECT_EQ(w.Label3[1]->text(), "mangio ");
+  // The first word shown begins the sentence with its capital.
+  EXPECT_EQ(Testi(w), (QStringList{"", "Mangio ", "la mela "}));
   EXPECT_EQ(w.Label3[1]->x(), w.Label3[0]->x());  // the hidden chunk takes no room
 
   QTest::mouseClick(w.Label3[2], Qt::LeftButton);
+  EXPECT_EQ(w.Griglia->TextMatrix(1, 2), "Mangio la mela ");
   w.mnuliv_Click(2);  // not yet answered: the menu is disabled, but the choice still works from code
   EXPECT_EQ(w.Livello, 2);
   EXPECT_TRUE(w.mnuliv[2]->isChecked());
@@ -202,11 +204,26 @@ TEST_F(WordBoards, MissingLevelFilesNeverHang) {
   EXPECT_TRUE(messages[0].contains("liv1.txt"));
   EXPECT_TRUE(w.mnuLivelli->menuAction()->isEnabled());  // another level can be chosen
   Scrivi("testiFosku/3/liv4.txt", {"il gatto#0#dorme#1#"});
-  w.mnuliv_Click(4);
+  w.mnuliv[4]->trigger();
   EXPECT_EQ(Testi(w), (QStringList{"Il gatto ", "dorme "}));
-  w.mnuliv_Click(5);  // missing file
-  EXPECT_EQ(messages.size(), 2);
-  EXPECT_TRUE(messages[1].contains("liv5.txt"));
+  QTest::mouseClick(w.Label3[1], Qt::LeftButton);
+  // A level with nothing to show is not taken: the level in use keeps its check mark and its
+  // sentence, and goes on.
+  Scrivi("testiFosku/3/liv3.txt", {"  ", ""});
+  for (int livello : {5, 3}) {  // a missing file, a file of blank lines
+    SCOPED_TRACE(livello);
+    const auto prima = messages.size();
+    w.mnuliv[static_cast<size_t>(livello)]->trigger();
+    ASSERT_EQ(messages.size(), prima + 1);
+    EXPECT_TRUE(messages.back().contains(QStringLiteral("liv%1.txt").arg(livello)));
+    EXPECT_EQ(w.Livello, 4);
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(w.mnuliv[static_cast<size_t>(i)]->isChecked(), i == 4) << i;
+    EXPECT_EQ(Testi(w), (QStringList{"Il gatto ", "dorme "}));
+    EXPECT_FALSE(w.StatusBar1->Panel(3)->isHidden());
+  }
+  w.StatusBar1_PanelClick(3);
+  EXPECT_EQ(Testi(w), (QStringList{"Il gatto ", "dorme "}));
+  EXPECT_EQ(w.Griglia->TextMatrix(w.Griglia->Rows() - 1, 1), "4");
 }
 
 TEST_F(WordBoards, ThePersonOfTheVerb) {

@@ -11,7 +11,7 @@ set(BASE "${PREFIX}")
 set(PREFIX "${BASE}/a b $c \"q\" %p `t`")
 file(REMOVE_RECURSE "${BASE}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
-                RESULT_VARIABLE rc OUTPUT_QUIET)
+                RESULT_VARIABLE rc OUTPUT_QUIET TIMEOUT 50)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${rc}")
 endif()

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -15,6 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kName = "fosku-prova";
+constexpr int kBound = 5000;  // ms: a lock answers at once
 
 // A second process that takes the lock and keeps it until Release() (or its end).
 class Holder {
@@ -38,8 +41,15 @@ class Holder {
     close(result[1]);
     close(hold[0]);
     hold_ = hold[1];
+    // A lock that blocks instead of saying no at once would hold the test: the answer has a bound.
     char took = '?';
-    took_ = read(result[0], &took, 1) == 1 && took == '1';
+    pollfd answer{result[0], POLLIN, 0};
+    if (poll(&answer, 1, kBound) == 1) {
+      took_ = read(result[0], &took, 1) == 1 && took == '1';
+    } else {
+      ADD_FAILURE() << "the second process gave no answer within " << kBound << " ms";
+      kill(pid_, SIGKILL);
+    }
     close(result[0]);
   }
   ~Holder() { Release(); }

@@ -32,6 +32,14 @@ TEST(FieldReader, SplitsAsTheSequentialReaderDoes) {
       {"a lone line end gives one empty item", "\r\n", {""}},
       {"comma before the line end gives an empty item", "a,\r\nb", {"a", "", "b"}},
       {"text after a closing quote is dropped", "\"ab\"cd,e", {"ab", "e"}},
+      {"typographic quotes as an editor types them", "“Quando nevica, io resto a casa.”\r\nb\r\n",
+       {"Quando nevica, io resto a casa.", "b"}},
+      {"typographic quotes either way round", "”a, b”,“c, d“\r\n", {"a, b", "c, d"}},
+      {"a straight quote and a typographic one", "\"Quando nevica, io resto a casa.”\r\nb\r\n",
+       {"Quando nevica, io resto a casa.", "b"}},
+      {"a quote left open closes at the line's end", "\"Quando nevica, io\r\nresto a casa.\r\n",
+       {"Quando nevica, io", "resto a casa."}},
+      {"a typographic one too", "“Quando nevica, io\nresto\n", {"Quando nevica, io", "resto"}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(SplitFields(c.text), c.items) << c.name;
@@ -236,7 +244,11 @@ TEST(DataFiles, OnlyWellFormedUtf8BeyondAsciiIsTakenForUtf8) {
       {"a UTF-8 surrogate", "\xED\xA0\x80", "í\xC2\xA0€"},
       {"UTF-8", "citt\xC3\xA0 \xE2\x82\xAC", "città €"},
       {"only a byte-order mark", "\xEF\xBB\xBF", ""},
-      {"a mark and a malformed byte", "\xEF\xBB\xBF" "a\xE0" "b", "a\xEF\xBF\xBD" "b"},
+      {"a mark and a Windows-1252 line", "\xEF\xBB\xBF" "a\xE0" "b", "aàb"},
+      // Lines a teacher appended in the other encoding: each line read in its own.
+      {"Windows-1252 with UTF-8 lines appended", "perch\xE9\r\nperch\xC3\xA9\r\nL\xE2\x80\x99" "ape\n",
+       "perché\r\nperché\r\nL’ape\n"},
+      {"UTF-8 with a Windows-1252 line appended", "\xEF\xBB\xBF" "citt\xC3\xA0\ncitt\xE0\n", "città\ncittà\n"},
       // Two Windows-1252 letters that happen to be a UTF-8 letter cannot be told apart.
       {"Windows-1252 that is well-formed UTF-8", "\xC3\xA8", "è"},
   };

@@ -7,7 +7,9 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include "platform/translation.h"
@@ -15,16 +17,32 @@
 
 namespace {
 
-// Picks the entry with this text in one of the dialog's lists, as a click on it does.
-void Scegli(QListView* lista, const QString& testo) {
+// The entries of one of the dialog's lists as the pupil reads them.
+QStringList Voci(QListView* lista) {
+  QStringList voci;
   for (int r = 0; r < lista->model()->rowCount(); ++r) {
     const QModelIndex i = lista->model()->index(r, 0);
-    if (i.data().toString() == testo) {
-      lista->setCurrentIndex(i);
-      return;
-    }
+    const auto* delegato = qobject_cast<QStyledItemDelegate*>(lista->itemDelegateForIndex(i));
+    voci << (delegato != nullptr ? delegato->displayText(i.data(), QLocale()) : i.data().toString());
   }
-  ADD_FAILURE() << "not in the list: " << testo.toStdString();
+  return voci;
+}
+
+// Picks the entry the pupil reads as this text in one of the dialog's lists, as a click on it does.
+void Scegli(QListView* lista, const QString& testo) {
+  const int r = static_cast<int>(Voci(lista).indexOf(testo));
+  if (r < 0) {
+    ADD_FAILURE() << "not in the list: " << testo.toStdString();
+    return;
+  }
+  lista->setCurrentIndex(lista->model()->index(r, 0));
+}
+
+// The one-line box that shows the entry chosen in a list.
+QString Casella(QFontDialog* d, int lista) {
+  // Face, style and size stand on the dialog itself; the sample's box is in a frame of its own.
+  const auto caselle = d->findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
+  return caselle.size() == 3 ? caselle[lista]->text() : QString();
 }
 
 }  // namespace
@@ -44,7 +62,9 @@ TEST(FontDialog, KeepsThePupilsStyleAndTheSettingsName) {
       {false, false, "", "Comic Neue", "48", "Comic Neue", false, false},
       {false, false, "", "", "36", "Arial", false, false},
       {true, false, "", "Liberation Serif", "48", "Liberation Serif", true, false},
-      {false, false, "Italic", "Liberation Serif", "48", "Liberation Serif", false, true},
+      {false, false, "Corsivo", "Liberation Serif", "48", "Liberation Serif", false, true},
+      {false, false, "Grassetto corsivo", "", "36", "Arial", true, true},
+      {true, false, "", "DejaVu Sans", "24", "DejaVu Sans", true, false},
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE((c.famiglia + "/" + c.stile + "/" + c.dimensione).toStdString());
@@ -59,9 +79,25 @@ TEST(FontDialog, KeepsThePupilsStyleAndTheSettingsName) {
       if (d == nullptr) return ADD_FAILURE() << "no font dialog";
       apertaSu = d->currentFont().family();
       const auto liste = d->findChildren<QListView*>();  // faces, styles, sizes
-      if (liste.size() != 3) return ADD_FAILURE() << "the dialog's lists changed";
+      if (liste.size() != 3) {
+        d->reject();  // a dialog left open would wait for ever
+        return ADD_FAILURE() << "the dialog's lists changed";
+      }
+      // The styles in Italian, in the list and in the box above it.
+      QStringList stili = Voci(liste[1]);
+      stili.sort();
+      EXPECT_EQ(stili, QStringList({"Corsivo", "Grassetto", "Grassetto corsivo", "Normale"}));
+      EXPECT_EQ(Casella(d, 1), (QStringList{"Normale", "Grassetto", "Corsivo", "Grassetto corsivo"}[c.grassetto + 2 * c.corsivo]));
       if (!c.stile.isEmpty()) Scegli(liste[1], c.stile);
       if (!c.famiglia.isEmpty()) Scegli(liste[0], c.famiglia);
+      // Whatever the face, no English name is left («Book», «Oblique» in DejaVu Sans).
+      const QString visti = Voci(liste[1]).join(",") + "," + Casella(d, 1);
+      for (const char* inglese : {"Regular", "Book", "Bold", "Italic", "Oblique", "Condensed", "Light"}) {
+        EXPECT_FALSE(visti.contains(inglese, Qt::CaseInsensitive)) << visti.toStdString();
+      }
+      if (!c.stile.isEmpty()) {
+        EXPECT_EQ(Casella(d, 1), c.stile);
+      }
       Scegli(liste[2], c.dimensione);
       d->accept();
     });

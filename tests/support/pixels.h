@@ -10,8 +10,7 @@
 #include <map>
 #include <ostream>
 
-// Colours in a failure message as (red, green, blue).
-inline void PrintTo(const QColor& c, std::ostream* os) { *os << "(" << c.red() << ", " << c.green() << ", " << c.blue() << ")"; }
+#include "support/qt_print.h"  // colours in a failure message as (red, green, blue)
 
 namespace testsupport {
 

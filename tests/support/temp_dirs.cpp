@@ -7,10 +7,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <stdexcept>
+#include <thread>
 
 #include "platform/paths.h"
 
@@ -20,14 +26,17 @@ namespace testsupport {
 
 TempDir::TempDir() {
   std::random_device rd;
-  for (;;) {
+  std::error_code ec;
+  // A name taken is drawn again; a temporary folder that takes no new folder at all ends the
+  // test program with the reason rather than trying for ever.
+  for (int tentativo = 0; tentativo < 100; ++tentativo) {
     fs::path p = fs::temp_directory_path() / ("fosku-test-" + std::to_string(rd()));
-    std::error_code ec;
     if (fs::create_directory(p, ec)) {
       path_ = p.string();
       return;
     }
   }
+  throw std::runtime_error("no temporary folder can be made: " + ec.message());
 }
 
 TempDir::~TempDir() {
@@ -153,8 +162,20 @@ int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int(
     if (root && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(uid) != 0)) _exit(125);
     _exit(body());
   }
+  // The body is the code under test: one that hangs is stopped after a bound, a failure.
   int status = 0;
-  if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  pid_t finito = 0;
+  while ((finito = waitpid(child, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < limite) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  if (finito == 0) {
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    ADD_FAILURE() << "the code run as another user did not end within 20 s";
+    return -1;
+  }
+  if (finito != child || !WIFEXITED(status)) return -1;
   const int code = WEXITSTATUS(status);
   return code == 125 ? -1 : code;
 }

@@ -13,6 +13,8 @@
 #include "platform/twips.h"
 #include "services/fontfit.h"
 #include "settings/moduloperini.h"
+#include "support/ink.h"
+#include "support/pixels.h"
 #include "support/recording_surface.h"
 #include "support/temp_dirs.h"
 #include "tables/form3_conjugation_tables.h"
@@ -391,6 +393,42 @@ TEST_F(Form3Test, AfterAResizeTheEndingsStandBehindTheirRoots) {
     EXPECT_NEAR(r.width(), FontFit::TextWidthTwips(radice->font(), radice->text()) + platform::TwipsPerPixelX(), 0.5);
     EXPECT_NEAR(platform::TwipsRect(F().LabelDesinenza[static_cast<size_t>(i)]).left(), r.left() + r.width() + 4,
                 0.5);
+  }
+}
+
+// On a small screen, or in a wide face, every option shows its caption whole: the options take
+// a size below the usual 12 points where «Infinito participio gerundio» would be cut. Read on the
+// pixels of each frame: no option's ink reaches the edge where the option or its frame ends.
+TEST_F(Form3Test, EveryOptionShowsItsCaptionWhole) {
+  struct Caso {
+    const char* font;
+    QSize finestra;
+  };
+  const std::vector<Caso> casi = {
+      {"Arial", {800, 600}}, {"Arial", {640, 480}}, {"DejaVu Sans", {800, 600}}, {"Arial", {1024, 768}}};
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(std::string(c.font) + " " + std::to_string(c.finestra.width()));
+    F().Unload();
+    ModuloPerIni::Impostazioni.NomeFont[3] = c.font;
+    F().Show();
+    F().resize(c.finestra);
+    QCoreApplication::processEvents();
+    const int punti = F().Option2[0]->font().pointSize();
+    std::vector<QRadioButton*> opzioni(F().Option1.begin(), F().Option1.end());
+    opzioni.insert(opzioni.end(), F().Option2.begin(), F().Option2.end());
+    for (QRadioButton* o : opzioni) {
+      SCOPED_TRACE(o->text().toStdString());
+      EXPECT_EQ(o->font().pointSize(), punti);
+      auto* frame = o->parentWidget();
+      const QImage img = testsupport::Rendered(frame);
+      const QRect area = o->geometry() & frame->contentsRect();
+      const QRect ink = testsupport::InkBox(img, area);
+      ASSERT_FALSE(ink.isNull());
+      EXPECT_LT(ink.right(), area.right());
+    }
+    if (c.finestra.width() <= 800) {
+      EXPECT_LT(punti, 12);
+    }
   }
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -76,6 +77,57 @@ TEST(Manual, PagesAreA4) {
     ++boxes;
   }
   EXPECT_EQ(boxes, CountPageObjects(pdf));
+}
+
+// The text of one page of the PDF as pdftotext reads it (what a copy, a search or a screen
+// reader meets), its lines without the blank ones and without the page number at the foot.
+std::vector<std::string> PageText(const fs::path& pdf, int page) {
+  const std::string command = "pdftotext -q -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" +
+                              pdf.string() + "' -";
+  std::vector<std::string> lines;
+  FILE* out = ::popen(command.c_str(), "r");
+  if (out == nullptr) return lines;
+  std::string line;
+  for (int c = std::fgetc(out); c != EOF; c = std::fgetc(out)) {
+    if (c != '\n' && c != '\f') {
+      line += static_cast<char>(c);
+      continue;
+    }
+    if (line.find_first_not_of(' ') != std::string::npos && line.rfind("Fosku – pagina", 0) != 0) lines.push_back(line);
+    line.clear();
+  }
+  ::pclose(out);
+  return lines;
+}
+
+// Each line of the manual is on one page only, and a path stands whole on one line, so that
+// copying it gives a path that works.
+TEST(Manual, ItsTextReadsOnceAndPathsWhole) {
+  const fs::path pdf = Runtime("fosku.pdf");
+  const int pages = PageTreeCount(ReadBytes(pdf));
+  ASSERT_GE(pages, 4);
+  std::vector<std::vector<std::string>> testo;
+  for (int p = 1; p <= pages; ++p) testo.push_back(PageText(pdf, p));
+  ASSERT_FALSE(testo[0].empty()) << "pdftotext (poppler-utils) reads no text";
+  std::string tutto;
+  for (int p = 0; p + 1 < pages; ++p) {
+    SCOPED_TRACE("pages " + std::to_string(p + 1) + " and " + std::to_string(p + 2));
+    const auto& foot = testo[static_cast<size_t>(p)];
+    const auto& head = testo[static_cast<size_t>(p) + 1];
+    ASSERT_GE(foot.size(), 3u);
+    ASSERT_GE(head.size(), 3u);
+    for (size_t i = foot.size() - 3; i < foot.size(); ++i) {
+      for (size_t j = 0; j < 3; ++j) EXPECT_NE(foot[i], head[j]) << "at the foot of one page and the top of the next";
+    }
+  }
+  for (const auto& pagina : testo) {
+    for (const auto& riga : pagina) tutto += riga + "\n";
+  }
+  for (const char* percorso : {"~/.config/ImpostazioniProgrammiOlmea/Fosku/fosku.INI",
+                               "$XDG_CONFIG_HOME/ImpostazioniProgrammiOlmea/Fosku/fosku.INI",
+                               "C:\\ImpostazioniProgrammiOlmea\\Fosku\\fosku.INI"}) {
+    EXPECT_NE(tutto.find(percorso), std::string::npos) << percorso << " is not whole on one line";
+  }
 }
 
 TEST(Manual, IsRenderedAgainWhenItsSourceChanges) {

@@ -9,8 +9,6 @@
 
 namespace {
 
-bool Vuota(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
-
 // An item as the pupil reads it: blanks around it and letter case do not count.
 QString Chiave(const std::string& s) { return QString::fromStdString(s).trimmed().toLower(); }
 
@@ -72,13 +70,7 @@ void DueBottoni::LeggiFosku() {
   }
 }
 
-bool DueBottoni::ListaUsabile(int lista) const {
-  const auto& righe = lista == 0 ? PrimaLista : SecondaLista;
-  for (size_t r = 1; r < righe.size(); ++r) {
-    if (!Vuota(righe[r])) return true;
-  }
-  return false;
-}
+bool DueBottoni::ListaUsabile(int lista) const { return HaRighePiene(lista == 0 ? PrimaLista : SecondaLista); }
 
 void DueBottoni::SegnalaScelteMancanti() {
   const bool prima = ListaUsabile(0);

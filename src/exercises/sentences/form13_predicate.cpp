@@ -1,9 +1,10 @@
 #include "exercises/sentences/form13_predicate.h"
 
-#include "platform/paths.h"
-#include "platform/textfile.h"
-#include "platform/twips.h"
-#include "settings/moduloperini.h"
+#include <QTextDocument>
+#include <algorithm>
+#include <cmath>
+
+#include "services/fontfit.h"
 
 std::optional<std::array<QString, 3>> DividiFrase(const QString& riga) {
   const qsizetype p = riga.indexOf(QLatin1Char('#'));
@@ -29,56 +30,72 @@ bool Form13::ItemValido(const std::string& riga) const {
 }
 
 void Form13::CreaEtichette() {
-  QFont f(NomeFontGruppo());
-  f.setPointSize(DimensioneFontGruppo());
-  for (QLabel*& l : Label2) {
-    l = new QLabel(Picture1);
-    l->setAttribute(Qt::WA_TranslucentBackground);
-    l->setFont(f);
-  }
-  platform::SetForeColor(Label2[1], platform::colours::Rosso);
+  BottoniRisposta::CreaEtichette();
+  fontFrase_ = Label2->font();
+  Label2->setTextFormat(Qt::RichText);
+  Label2->setAlignment(Qt::AlignCenter);
 }
 
 void Form13::SvuotaEtichette() {
-  for (QLabel* l : Label2) {
-    l->setVisible(true);
-    l->setText(QString());
-  }
+  BottoniRisposta::SvuotaEtichette();
+  Parti = {};
 }
 
 QString Form13::MostraItem(const QString& testo) {
-  const auto parti = DividiFrase(testo);
-  for (size_t i = 0; i < 3; ++i) Label2[i]->setText(parti ? (*parti)[i] : QString());
+  Parti = DividiFrase(testo).value_or(std::array<QString, 3>{});
+  // One text, so that a long sentence wraps like any other; its blanks kept as the line has them.
+  Label2->setText(QStringLiteral("<p align=\"center\" style=\"white-space: pre-wrap\">%1<span style=\"color: red\">%2</span>%3</p>")
+                      .arg(Parti[0].toHtmlEscaped(), Parti[1].toHtmlEscaped(), Parti[2].toHtmlEscaped()));
   DisponiFrase();
-  return Label2[1]->text();
+  return Parti[1];
 }
 
 void Form13::DisponiFrase() {
-  if (Label2[0] == nullptr || Picture1 == nullptr) return;
-  int totale = 0;
-  for (QLabel* l : Label2) {
-    l->adjustSize();
-    totale += l->width();
+  if (Label2 == nullptr || Picture1 == nullptr) return;
+  // Room inside the frame, as the other sentence windows leave it: two characters across.
+  const int margine = 2 * Picture1->fontMetrics().averageCharWidth();
+  const int larghezza = std::max(1, Picture1->width() - margine);
+  const int altezza = std::max(1, Picture1->height() - margine / 2);
+  QTextDocument misura;
+  misura.setDocumentMargin(0);
+  misura.setHtml(Label2->text());
+  // The sentence's size at `punti`: on one line, or wrapped at blanks to the frame's width.
+  auto dimensioni = [&](int punti) {
+    QFont f = fontFrase_;
+    f.setPointSize(punti);
+    misura.setDefaultFont(f);
+    misura.setTextWidth(-1);
+    if (misura.idealWidth() > larghezza) misura.setTextWidth(larghezza);
+    return QSize(static_cast<int>(std::ceil(misura.idealWidth())), static_cast<int>(std::ceil(misura.size().height())));
+  };
+  auto entra = [&](int punti) {
+    const QSize d = dimensioni(punti);
+    return d.width() <= larghezza && d.height() <= altezza;
+  };
+  const int scelti = std::max(1, fontFrase_.pointSize());
+  const int punti = entra(scelti) ? scelti : FontFit::LargestSize(std::min(kPuntiMinimi, scelti), scelti, entra);
+  QFont f = fontFrase_;
+  f.setPointSize(punti);
+  Label2->setFont(f);
+  dimensioni(punti);
+  const bool aCapo = misura.textWidth() > 0;
+  Label2->setWordWrap(aCapo);
+  if (aCapo) {
+    Label2->resize(larghezza, Label2->heightForWidth(larghezza));
+  } else {
+    Label2->adjustSize();
   }
-  int left = (Picture1->width() - totale) / 2;
-  const int top = (Picture1->height() - Label2[0]->height()) / 2;
-  for (QLabel* l : Label2) {
-    l->move(left, top);
-    left += l->width();
-  }
+  Label2->move((Picture1->width() - Label2->width()) / 2, (Picture1->height() - Label2->height()) / 2);
+}
+
+QWidget* Form13::EtichettaFont() {
+  if (Label2 != nullptr) Label2->setFont(fontFrase_);
+  return Label2;
 }
 
 void Form13::DopoFont() {
-  // The font the dialog gave the first part reaches the other two parts and the buttons.
-  QFont f(NomeFontGruppo());
-  f.setPointSize(DimensioneFontGruppo());
-  Label2[1]->setFont(f);
-  Label2[2]->setFont(f);
+  // The font the dialog gave the sentence (or, after a cancel, the one it had) is its font now.
+  fontFrase_ = Label2->font();
   DisponiFrase();
   AdattaBottoni();
-}
-
-void Form13::Form_Unloaded() {
-  DueBottoni::Form_Unloaded();
-  Label2.fill(nullptr);
 }

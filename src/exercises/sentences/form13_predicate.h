@@ -2,6 +2,7 @@
 // in red; the pupil tells whether the predicate is verbal or nominal.
 #pragma once
 
+#include <QFont>
 #include <array>
 #include <optional>
 
@@ -19,8 +20,12 @@ class Form13 : public DueBottoni {
  public:
   Form13();
 
-  // The sentence: before the predicate, the predicate (red), after it.
-  std::array<QLabel*, 3> Label2{};
+  // The sentence on show in its three parts: before the predicate, the predicate, after it.
+  // Label2 shows them as one text, the predicate in red, wrapped at blanks where it is longer
+  // than the frame and made smaller where it is still too big.
+  std::array<QString, 3> Parti;
+  // The smallest size a long sentence is made to fit with.
+  static constexpr int kPuntiMinimi = 8;
 
  protected:
   // Whole lines; a line that cannot be split, or that has no predicate to show in red, is kept
@@ -30,12 +35,13 @@ class Form13 : public DueBottoni {
   void CreaEtichette() override;
   void SvuotaEtichette() override;
   QString MostraItem(const QString& testo) override;
-  QWidget* EtichettaFont() override { return Label2[0]; }
+  // The dialog starts from the sentence's own font, not from a size made smaller to fit.
+  QWidget* EtichettaFont() override;
   void DopoFont() override;
   void Ridisponi() override { DisponiFrase(); }
-  void Form_Unloaded() override;
 
  private:
-  // The three labels side by side on one line, centred in Picture1.
+  // The sentence in the largest size, up to its font's, at which it fits Picture1, centred.
   void DisponiFrase();
+  QFont fontFrase_;  // the group's font, or the one the font dialog gave the sentence
 };

@@ -21,12 +21,13 @@ DisposizioneBottoni Disposizione() {
 std::optional<FraseConVerbi> AnalizzaFraseConVerbi(const std::string& testo) {
   const QString riga = QString::fromStdString(testo);
   const qsizetype p = riga.indexOf(QLatin1Char('['));
-  if (p < 0) return std::nullopt;
+  // The verbs' list closes the line: a line cut short would lose a letter of its last verb.
+  if (p < 0 || !riga.endsWith(QLatin1Char(']'))) return std::nullopt;
   QString frase = riga.left(p);
   const qsizetype gap = frase.indexOf(QLatin1Char('#'));
   if (gap < 0) return std::nullopt;
   frase.replace(gap, 1, QStringLiteral(" _____ "));
-  // The first four commas part the verbs; the rest, less its last character, is the last verb.
+  // The first four commas part the verbs; the rest, less the closing "]", is the last verb.
   // Each verb goes on its button without the blanks around it ("[abbaia, vola, ...]").
   QString verbi = riga.mid(p + 1);
   std::array<QString, 4> primi;

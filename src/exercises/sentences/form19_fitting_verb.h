@@ -16,8 +16,8 @@ struct FraseConVerbi {
   QString giusto;                // the verb that fits, without the blanks around it
   std::array<QString, 4> errati;  // the four that do not, likewise
 };
-// Nothing when the line has no "[", no "#" before it, or fewer than four commas after it, when
-// its right verb is blank, or when a wrong verb reads as the right one.
+// Nothing when the line has no "[", no "#" before it, fewer than four commas after it, or no "]"
+// at its end, when its right verb is blank, or when a wrong verb reads as the right one.
 std::optional<FraseConVerbi> AnalizzaFraseConVerbi(const std::string& riga);
 
 class Form19 : public BottoniRisposta {

@@ -71,10 +71,21 @@ void Form9::RiempiGriglia(const QString& Stringa) {
 
 void Form9::mnuliv_Click(int Index) {
   if (Index < 1 || Index > 5) return;
+  std::vector<std::string> frasi = Frasi;
+  const int numero = NumeroFrasi;
+  LeggiFrasi(FileDelLivello(Index));
+  if (std::all_of(Frasi.begin(), Frasi.end(), [](const std::string& r) { return r.empty(); })) {
+    // A level with no sentence to show is not taken: the level in use, its check mark and the
+    // sentence on show stay.
+    Frasi = std::move(frasi);
+    NumeroFrasi = numero;
+    mnuliv[static_cast<size_t>(Livello)]->setChecked(true);
+    SegnalaFileMancanti({FileDelLivello(Index)}, QStringLiteral("Non posso mostrare le frasi di questo livello"));
+    return;
+  }
   mnuliv[static_cast<size_t>(Index)]->setChecked(true);
   Livello = Index;
   PercorsoFrasi = platform::ProgramPath(FileDelLivello(Index));
-  LeggiFrasi(FileDelLivello(Index));
   MostraAvanti(false);
   GeneraFrase();
 }

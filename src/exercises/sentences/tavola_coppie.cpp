@@ -227,8 +227,7 @@ void TavolaCoppie::AdattaTesto(QLabel* etichetta) {
   if (!testo.isEmpty() && area.width() > 0 && area.height() > 0) {
     auto entra = [&](int punti) {
       f.setPointSize(punti);
-      const QRect r = QFontMetrics(f).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, testo);
-      return r.width() <= area.width() && r.height() <= area.height();
+      return FontFit::EntraNelRiquadro(f, testo, area);
     };
     f.setPointSize(FontFit::LargestSize(kPuntiMinimi, fontFrasi_.pointSize(), entra));
   }

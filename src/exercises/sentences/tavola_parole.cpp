@@ -177,7 +177,12 @@ void TavolaParole::PreparaParola(EtichettaParola* l, const PezzoFrase& p) {
     l->setText(QString());
     l->hide();
   } else {
-    l->setText(p.testo + QStringLiteral(" "));
+    // The first word shown begins the sentence with a capital, also after a hidden chunk.
+    QString testo = p.testo;
+    const bool prima = std::all_of(Label3.begin(), std::find(Label3.begin(), Label3.end(), l),
+                                   [](const EtichettaParola* e) { return e->text().trimmed().isEmpty(); });
+    if (prima && !testo.isEmpty()) testo[0] = testo[0].toUpper();
+    l->setText(testo + QStringLiteral(" "));
     l->show();
   }
 }

@@ -287,6 +287,7 @@ void Form11::GeneraEsercizio() {
 
   CostruisciFosku::CostruisciForme(ModuloFosku::TempoModiNonFiniti, ConiugazioneScelta);
   InfinitoAtteso = QString::fromStdString(CostruisciFosku::Forme[0]);
+  ClasseAttesa = ConiugazioneScelta;
 
   Text1->setEnabled(true);
   FuocoDoveSiRisponde();
@@ -324,11 +325,21 @@ void Form11::Text1_KeyUp(int KeyCode, int /*Shift*/) {
   const QString scritta = Text1->text();
   const auto giusta = GiudicaScritta(scritta, InfinitoAtteso);
   if (!giusta) return;
+  QString infinito = InfinitoAtteso;
+  int classe = ConiugazioneScelta;
   if (!*giusta) {
-    Sbagliata(2, scritta);
-    return;
+    // A form that is also another verb's: naming that verb is right too, and its class is then
+    // the one expected.
+    const auto altro = CostruisciFosku::AltroVerboConLeStesseForme(TempoEstratto, ConiugazioneScelta);
+    if (!altro || !*GiudicaScritta(scritta, QString::fromStdString(altro->Infinito))) {
+      Sbagliata(2, scritta);
+      return;
+    }
+    infinito = QString::fromStdString(altro->Infinito);
+    classe = altro->Coniugazione;
   }
-  Appendi(2, InfinitoAtteso);
+  ClasseAttesa = classe;
+  Appendi(2, infinito);
   Giusta();
   ApriPannello(Picture2);
   FuocoDoveSiRisponde();
@@ -337,7 +348,7 @@ void Form11::Text1_KeyUp(int KeyCode, int /*Shift*/) {
 void Form11::Option2_Click(int Index) {
   if (Index < 0 || Index >= 5 || RigaItem() == 0 || !Picture2->isEnabled()) return;
   const QString didascalia = Option2[static_cast<size_t>(Index)]->text();
-  if (Index != ConiugazioneScelta) {
+  if (Index != ClasseAttesa) {
     Sbagliata(3, didascalia);
     return;
   }

@@ -29,6 +29,9 @@ class Form11 : public ExerciseWindow {
   int ConiugazioneScelta = 0;  // 0 -are, 1 -ere, 2 -ire, 3 essere, 4 avere
   int PersonaEstratta = 0;     // 0 .. 5
   QString InfinitoAtteso;
+  // The class the class step expects: that of the verb the pupil named at the infinitive step
+  // (stare, 1°, for a compound form of essere named as stare's).
+  int ClasseAttesa = 0;
 
   QLabel* Label2 = nullptr;  // "Voce del verbo"
   QLabel* Label1 = nullptr;  // the form to classify

@@ -6,9 +6,6 @@
 #include "platform/textfile.h"
 
 namespace ListeInfinito {
-namespace {
-bool Vuota(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
-}  // namespace
 
 Liste Leggi() {
   Liste liste;
@@ -16,14 +13,7 @@ Liste Leggi() {
   return liste;
 }
 
-bool ClasseUsabile(const Liste& liste, int c) {
-  if (c < 0 || c > 2) return false;
-  const auto& righe = liste[static_cast<size_t>(c)];
-  for (size_t r = 1; r < righe.size(); ++r) {
-    if (!Vuota(righe[r])) return true;
-  }
-  return false;
-}
+bool ClasseUsabile(const Liste& liste, int c) { return c >= 0 && c <= 2 && HaRighePiene(liste[static_cast<size_t>(c)]); }
 
 std::optional<Estratto> Estrai(const Liste& liste) {
   auto riga = [&](int c, int r) { return !Vuota(liste[static_cast<size_t>(c)][static_cast<size_t>(r)]); };

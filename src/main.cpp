@@ -1,6 +1,4 @@
 #include <QApplication>
-#include <cstdlib>
-#include <string>
 
 #include "app/module1.h"
 #include "platform/instance.h"
@@ -8,13 +6,8 @@
 #include "platform/paths.h"
 
 int main(int argc, char** argv) {
-#ifndef _WIN32
-  // Started without HOME: the toolkit (the documents folder of printed grids) takes the same
-  // home as the settings, never the root folder.
-  if (const char* home = std::getenv("HOME"); home == nullptr || *home == '\0') {
-    if (const std::string own = platform::HomeFolder(); !own.empty()) setenv("HOME", own.c_str(), 1);
-  }
-#endif
+  // Started without HOME: the toolkit takes the same home as the settings, never the root folder.
+  platform::AdoptSystemHome();
   // A second start while the program runs ends at once, showing and touching nothing.
   if (!platform::TakeInstanceLock("fosku")) return 0;
   QApplication app(argc, argv);

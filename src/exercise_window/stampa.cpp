@@ -2,15 +2,18 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "platform/flexgrid.h"
 #include "platform/msgbox.h"
+#include "platform/paths.h"
 #include "platform/printer.h"
+#include "platform/savefile.h"
 
 namespace Stampa {
 
@@ -116,43 +119,48 @@ QString NomeStampa(const QString& titolo, const QDateTime& quando) {
 
 QString TitoloFinestra(QWidget* owner) { return owner != nullptr ? owner->window()->windowTitle() : QString(); }
 
-// The PDF file that takes the pages when they cannot be printed: in `cartella`, named as the
-// print, "Fosku - <title> - 2026-12-08 14-05.pdf"; " (2)", " (3)" ... before ".pdf" when the
-// name is taken.
-QString FilePdf(const QString& cartella, const QString& titolo, const QDateTime& quando) {
-  const QString base = NomeStampa(titolo, quando);
-  const QDir dir(cartella);
-  QString nome = base + QStringLiteral(".pdf");
-  for (int n = 2; QFileInfo::exists(dir.filePath(nome)); ++n) nome = QStringLiteral("%1 (%2).pdf").arg(base).arg(n);
-  return dir.filePath(nome);
+// The user's documents folder, made when missing ("" when the user has no home at all); false
+// and `motivo` when it is not there and cannot be made.
+bool CartellaDocumenti(QString& cartella, QString& motivo) {
+  // A session started without HOME takes the home the system gives, never the root folder.
+  if (platform::AdoptSystemHome().empty()) {
+    motivo = QStringLiteral("questo utente non ha una cartella personale");
+    return false;
+  }
+  cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  std::error_code ec;
+  std::filesystem::create_directories(cartella.toStdString(), ec);
+  if (ec) motivo = QString::fromStdString(platform::WriteFailure(ec.value(), cartella.toStdString()));
+  return !ec;
 }
 
-// The pages cannot be printed: they go to a PDF file in the documents folder, and the pupil is
-// told why (`perche`, a sentence without its full stop) and where the file is.
+// The pages cannot be printed: they go to a PDF file in the documents folder, named as the
+// print, "Fosku - <title> - 2026-12-08 14-05.pdf" (" (2)", " (3)"… before ".pdf" when the name
+// is taken), and the pupil is told why (`perche`, a sentence without its full stop) and where
+// the file is, or that it could not be written and why.
 void StampaSuPdf(QWidget* owner, const platform::FlexGrid& griglia, int orientation, const QString& perche) {
-  const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString titolo = TitoloFinestra(owner);
-  QString percorso;
+  QString cartella, motivo;
+  platform::PdfOutcome esito;
   bool scritto = false;
-  if (!cartella.isEmpty() && QDir().mkpath(cartella)) {
-    const QDateTime quando = QDateTime::currentDateTime();
-    percorso = FilePdf(cartella, titolo, quando);
-    auto pdf = platform::PdfSurface(percorso, NomeStampa(titolo, quando));
+  if (CartellaDocumenti(cartella, motivo)) {
+    const QString nome = NomeStampa(TitoloFinestra(owner), QDateTime::currentDateTime());
+    auto pdf = platform::PdfSurface(QDir(cartella).filePath(nome + QStringLiteral(".pdf")), nome, &esito);
     StampaGriglia(*pdf, griglia, 2, 2, orientation);
-    scritto = pdf->EndDoc();  // false as well when a full disk cut the file short
-    pdf.reset();
-    const QFileInfo file(percorso);
-    scritto = scritto && file.exists() && file.size() > 0;
-    if (!scritto && file.exists()) QFile::remove(percorso);  // no reader opens a part of a PDF
-  } else {
-    percorso = cartella;
+    scritto = pdf->EndDoc();  // false as well when a full disk or a size limit cut the file short
+    motivo = esito.failure;
   }
-  const QString dove = QDir::toNativeSeparators(percorso);
+  const QString dove = QDir::toNativeSeparators(esito.path.isEmpty() ? cartella : esito.path);
   if (scritto) {
     platform::MsgBox(owner, perche + QStringLiteral(": la stampa è stata salvata nel file\n") + dove,
                      platform::vbInformation);
+  } else if (dove.isEmpty()) {
+    platform::MsgBox(owner, perche + QStringLiteral(" e non è stato possibile salvare la stampa: ") + motivo +
+                                QStringLiteral("."),
+                     platform::vbCritical);
   } else {
-    platform::MsgBox(owner, perche + QStringLiteral(" e non è stato possibile salvare la stampa in\n") + dove,
+    platform::MsgBox(owner,
+                     perche + QStringLiteral(" e non è stato possibile salvare la stampa in\n") + dove +
+                         QStringLiteral("\n(") + motivo + QStringLiteral(")."),
                      platform::vbCritical);
   }
 }

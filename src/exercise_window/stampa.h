@@ -26,7 +26,7 @@ void StampaGriglia(platform::PrintSurface& surface, const platform::FlexGrid& gr
 // named "Fosku - <window's title> - <date and time>" and hands it to the print service.
 // Where nothing can print it (no printer, a print service that is not running or does not
 // answer in time, a job turned away), the same pages go to a PDF file in the user's documents
-// folder, and a message says why and where the file is (or that it could not be written).
+// folder, and a message says why and where the file is (or that it could not be written, and why).
 // A job taken on a printer chosen for want of a default, or on a paused or unreachable
 // printer, where it waits, is told to the pupil too. No wait on the print service freezes the
 // window.

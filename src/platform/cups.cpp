@@ -1,13 +1,17 @@
-#include "platform/cups.h"
-
+// The system's print service, CUPS, reached through libcups: each request on a connection of
+// its own whose every wait ends at the deadline, on the thread that calls. (Qt's own print
+// engine ignores CUPS's answer to a job and blocks on a service that does not answer.)
 #include <cups/cups.h>
 
+#include <QBuffer>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-namespace platform::cups {
+#include "platform/printjob.h"
+
+namespace platform {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -77,9 +81,9 @@ Refusal Why(ipp_status_t status) {
   }
 }
 
-}  // namespace
-
-PrinterList Printers(Deadline deadline) {
+// The queues the service offers and which is the user's default (as every program on the
+// system sees it: the user's and the system's lpoptions, then the service's own default).
+PrinterList Queues(Deadline deadline) {
   PrinterList list;
   Connection c(deadline);
   if (c.Http() == nullptr) {
@@ -115,6 +119,7 @@ PrinterList Printers(Deadline deadline) {
   return list;
 }
 
+// Hands `pdf` to the queue `printer` as one job named `title`, on A4 paper.
 JobOutcome PrintPdf(const QString& printer, const QByteArray& pdf, const QString& title, bool landscape,
                     Deadline deadline) {
   JobOutcome outcome;
@@ -159,4 +164,28 @@ JobOutcome PrintPdf(const QString& printer, const QByteArray& pdf, const QString
   return outcome;
 }
 
-}  // namespace platform::cups
+// Its jobs are A4 PDF documents, made in memory and handed to the service as one job each.
+class CupsService : public TimedPrintService {
+ public:
+  using TimedPrintService::TimedPrintService;
+  PrinterList Printers(Deadline deadline) override { return Queues(deadline); }
+  std::unique_ptr<PrintSurface> Job(const QString& printer, const QString& title) override {
+    auto bytes = std::make_shared<QBuffer>();
+    bytes->open(QIODevice::WriteOnly);
+    return PagedJob(PdfWriter(bytes.get(), title), [bytes, printer, title](QPagedPaintDevice& pdf) {
+      bytes->close();
+      const bool landscape = pdf.pageLayout().orientation() == QPageLayout::Landscape;
+      return PrintSurface::Sending([printer, document = bytes->data(), title, landscape](Deadline deadline) {
+        return PrintPdf(printer, document, title, landscape, deadline);
+      });
+    });
+  }
+};
+
+}  // namespace
+
+std::shared_ptr<PrintService> SystemPrintService(std::chrono::milliseconds lookup, std::chrono::milliseconds send) {
+  return std::make_shared<CupsService>(lookup, send);
+}
+
+}  // namespace platform

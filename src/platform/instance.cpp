@@ -1,8 +1,11 @@
 #include "platform/instance.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/paths.h"
@@ -11,9 +14,13 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <cstddef>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -24,6 +31,10 @@ HANDLE g_mutex = nullptr;
 #else
 std::vector<int> g_fds;  // the lock files held, one for each place that could serve
 bool g_taken = false;
+#ifdef __linux__
+int g_socket = -1;                 // the listening socket held, when one is
+std::thread* g_answer = nullptr;  // what answers the starts that knock on it
+#endif
 
 enum class Lock { Taken, HeldElsewhere, Unusable };
 
@@ -46,9 +57,73 @@ Lock TryLock(const std::string& path, int& held) {
   return Lock::Taken;
 }
 
+#ifdef __linux__
+// The place that needs no folder: a listening socket in the abstract namespace, which every
+// process of the machine shares and which goes with the process that holds it. The name is the
+// user's and the settings folder's (a hash of its path: copies with one settings file meet
+// there, also when the folder cannot be made or the user has no home at all). Any user may bind
+// any name, so a name already bound is held by us only when its listener is a process of our
+// own user; one of another user is no lock of ours and blocks nothing.
+Lock TrySocket(const std::string& name, int& held) {
+  std::uint64_t hash = 1469598103934665603ULL;  // FNV-1a
+  for (const unsigned char c : DriveC()) hash = (hash ^ c) * 1099511628211ULL;
+  const std::string key = name + "-" + std::to_string(geteuid()) + "-" + std::to_string(hash);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path + 1, key.data(), std::min(key.size(), sizeof(address.sun_path) - 1));
+  const auto length =
+      static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + std::min(key.size(), sizeof(address.sun_path) - 1));
+  const auto* at = reinterpret_cast<const sockaddr*>(&address);
+
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return Lock::Unusable;
+  if (bind(fd, at, length) == 0 && listen(fd, SOMAXCONN) == 0) {
+    held = fd;
+    // Every later start connects to learn whose the socket is: each connection is taken and
+    // dropped at once, so they never fill the queue (a full queue would tell them nothing).
+    g_answer = new std::thread([fd] {
+      for (;;) {
+        const int knock = accept4(fd, nullptr, nullptr, SOCK_CLOEXEC);
+        if (knock >= 0) {
+          close(knock);
+        } else if (errno != EINTR && errno != ECONNABORTED && errno != EMFILE && errno != ENFILE) {
+          return;  // the socket was shut down
+        }
+      }
+    });
+    return Lock::Taken;
+  }
+  const bool bound = errno == EADDRINUSE;
+  close(fd);
+  if (!bound) return Lock::Unusable;
+  // Whose is it? A connection tells the listener's user.
+  const int probe = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (probe < 0) return Lock::Unusable;
+  Lock result = Lock::Unusable;
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  if (connect(probe, at, length) == 0 && getsockopt(probe, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+      peer.uid == geteuid()) {
+    result = Lock::HeldElsewhere;
+  }
+  close(probe);
+  return result;
+}
+#endif
+
 void CloseAll() {
   for (const int fd : g_fds) close(fd);
   g_fds.clear();
+#ifdef __linux__
+  if (g_socket >= 0) {
+    shutdown(g_socket, SHUT_RDWR);  // ends the wait for a connection
+    if (g_answer != nullptr) g_answer->join();
+    delete g_answer;
+    g_answer = nullptr;
+    close(g_socket);
+    g_socket = -1;
+  }
+#endif
 }
 #endif
 }  // namespace
@@ -74,14 +149,24 @@ bool TakeInstanceLock(const std::string& name) {
     places.push_back(std::string(run) + "/" + name + "-" + std::to_string(getuid()) + ".lock");
   }
   if (const std::string config = DriveC(); !config.empty()) places.push_back(config + "/." + name + ".lock");
+  const auto take = [](Lock lock, int fd) {
+    if (lock == Lock::Taken) g_fds.push_back(fd);
+    if (lock != Lock::HeldElsewhere) return true;
+    CloseAll();
+    return false;
+  };
   for (const std::string& path : places) {
     int fd = -1;
-    switch (TryLock(path, fd)) {
-      case Lock::Taken: g_fds.push_back(fd); break;
-      case Lock::HeldElsewhere: CloseAll(); return false;
-      case Lock::Unusable: break;
-    }
+    const Lock lock = TryLock(path, fd);
+    if (!take(lock, fd)) return false;
   }
+#ifdef __linux__
+  // And the last place, which needs no folder: with it a second start always ends at once.
+  if (TrySocket(name, g_socket) == Lock::HeldElsewhere) {
+    CloseAll();
+    return false;
+  }
+#endif
   g_taken = true;  // with no place that can serve, the program starts without a lock
   return true;
 #endif

@@ -1,6 +1,7 @@
 #include "platform/paths.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
@@ -74,6 +75,15 @@ std::string HomeFolder() {
   }
 #endif
   return {};
+}
+
+std::string AdoptSystemHome() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+  const std::string own = HomeFolder();
+#ifndef _WIN32
+  if (!own.empty()) setenv("HOME", own.c_str(), 1);
+#endif
+  return own;
 }
 
 std::string DriveC() {
@@ -169,12 +179,20 @@ bool FolderExists(const std::string& path) {
   return fs::is_directory(path, ec) && !ec;
 }
 
-bool CreateFolder(const std::string& path) {
+bool CreateFolder(const std::string& path, int* error) {
   std::error_code ec;
   fs::path p(path);
   if (p.has_filename() == false) p = p.parent_path();
-  if (!fs::is_directory(p.parent_path(), ec)) return false;
-  return fs::create_directory(p, ec) && !ec;
+  const auto fail = [error](int err) {
+    if (error != nullptr) *error = err;
+    return false;
+  };
+  const auto parent = fs::status(p.parent_path(), ec);
+  if (ec) return fail(ec.value());
+  if (!fs::exists(parent)) return fail(ENOENT);
+  if (!fs::is_directory(parent)) return fail(ENOTDIR);
+  if (fs::create_directory(p, ec) && !ec) return true;
+  return fail(ec ? ec.value() : EEXIST);  // no error, no folder made: something else stands there
 }
 
 }  // namespace platform

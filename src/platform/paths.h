@@ -14,6 +14,10 @@ void SetProgramFolder(const std::string& folder);  // also called once at start-
 // The user's home folder: $HOME, else the home the password database gives the user who runs
 // the program; "" when there is neither (then nothing is saved anywhere).
 std::string HomeFolder();
+// For a session started without HOME: sets HOME to the home the password database gives, so
+// that every part of the program, the toolkit's documents folder included, takes the same home
+// as the settings (never the root folder). Returns the home, "" when the user has none.
+std::string AdoptSystemHome();
 
 // The folder that stands for drive C:: $XDG_CONFIG_HOME, else the home's .config (created when
 // missing); "" when the user has no home. Never a folder shared with other users, such as the
@@ -41,7 +45,8 @@ enum class PathAccess { Reachable, Missing, Denied };
 PathAccess AccessOf(const std::string& path);
 // True when a folder exists at the path; an empty path or any failure gives false.
 bool FolderExists(const std::string& path);
-// Creates one folder; fails (false) when its parent is missing or it cannot be made.
-bool CreateFolder(const std::string& path);
+// Creates one folder; fails (false) when its parent is missing or it cannot be made, and then
+// `error` gets the system's error number (ENOENT: no parent).
+bool CreateFolder(const std::string& path, int* error = nullptr);
 
 }  // namespace platform

@@ -1,7 +1,7 @@
 #include "platform/printer.h"
 
-#include <QBuffer>
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QFontMetricsF>
@@ -9,9 +9,12 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <string>
 
-#include "platform/cups.h"
+#include "platform/printjob.h"
+#include "platform/savefile.h"
 
 namespace platform {
 namespace {
@@ -115,26 +118,77 @@ class PainterSurface : public PrintSurface {
   bool ok_ = true;
 };
 
-// The system printer or a PDF file: pages of a paged device, drawn at its resolution.
-// `file`, when given, is where the device writes: the job counts as done only when every byte
-// reached it.
+// A new file that a paged device writes into: written under a temporary name beside its own,
+// it takes its name only once the document is whole (PdfFile::Finish).
+class PdfFile : public QIODevice {
+ public:
+  PdfFile(const QString& path, PdfOutcome* outcome)
+      : path_(path), outcome_(outcome), file_(QFileInfo(path).absolutePath().toStdString(), ".fosku-stampa.tmp") {
+    if (file_.Error() == 0) open(QIODevice::WriteOnly);  // a file not made fails the job's start
+  }
+  bool isSequential() const override { return true; }
+  // Gives the file its name once `whole`: the path asked for or, when an entry stands there, the
+  // same with " (2)", " (3)"… before its extension. False when the file could not be written
+  // whole; it is then never named.
+  bool Finish(bool whole) {
+    Flush();
+    if (!whole) file_.Fail(EIO);  // a write error met on the way is kept as the cause
+    std::string named;
+    const QFileInfo asked(path_);
+    const QString folder = asked.absolutePath();
+    const QString suffix = asked.suffix().isEmpty() ? QString() : QStringLiteral(".") + asked.suffix();
+    const QString stem = asked.fileName().chopped(suffix.size());
+    const int err = file_.Publish(
+        [&](int n) {
+          const QString name = n == 1 ? asked.fileName() : QStringLiteral("%1 (%2)%3").arg(stem).arg(n).arg(suffix);
+          return QDir(folder).filePath(name).toStdString();
+        },
+        &named);
+    if (isOpen()) close();
+    if (outcome_ != nullptr) {
+      outcome_->path = err == 0 ? QString::fromStdString(named) : path_;
+      outcome_->failure = err == 0 ? QString() : QString::fromStdString(WriteFailure(err, path_.toStdString()));
+    }
+    return err == 0;
+  }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 size) override {
+    buffer_.append(data, static_cast<std::size_t>(size));
+    if (buffer_.size() >= (std::size_t{1} << 16)) Flush();
+    return file_.Error() == 0 ? size : -1;
+  }
+
+ private:
+  void Flush() {
+    file_.Write(buffer_.data(), buffer_.size());
+    buffer_.clear();
+  }
+  QString path_;
+  PdfOutcome* outcome_;
+  PendingFile file_;
+  std::string buffer_;
+};
+
+// A printer's job or a PDF file: pages of a paged device, drawn at its resolution. `file`, when
+// given, is where the device writes: the job counts as done only when every byte reached it and
+// the file took its name. `sending`, when given, makes the job's Sender.
 class PagedSurface : public PainterSurface {
  public:
-  explicit PagedSurface(std::unique_ptr<QPagedPaintDevice> device, std::unique_ptr<QFile> file = nullptr)
-      : file_(std::move(file)), device_(std::move(device)) {}
+  explicit PagedSurface(std::unique_ptr<QPagedPaintDevice> device, std::unique_ptr<PdfFile> file = nullptr,
+                        SendingOf sending = {})
+      : file_(std::move(file)), sending_(std::move(sending)), device_(std::move(device)) {}
   ~PagedSurface() override { Stop(); }  // the painter lets go before its device goes
 
   bool EndDoc() override {
-    bool done = PainterSurface::EndDoc();
-    if (file_ != nullptr) {
-      // A full disk cuts the file short while the painter goes on as if nothing were wrong:
-      // only the file's own state tells.
-      done = done && file_->flush() && file_->error() == QFileDevice::NoError;
-      file_->close();
-      done = done && file_->error() == QFileDevice::NoError;
-    }
+    const bool done = PainterSurface::EndDoc();
+    // A full disk or a size limit fails a write while the painter goes on as if nothing were
+    // wrong: only the file's own state tells (and a file that failed is never named).
+    if (file_ != nullptr) return file_->Finish(done) && done;
     return done;
   }
+  Sending Sender() override { return sending_ ? sending_(*device_) : Sending(); }
 
  protected:
   QPaintDevice* Device() override { return device_.get(); }
@@ -147,7 +201,8 @@ class PagedSurface : public PainterSurface {
   bool Open() override { return (file_ == nullptr || file_->isOpen()) && PainterSurface::Open(); }
 
  private:
-  std::unique_ptr<QFile> file_;  // outlives the device that writes to it
+  std::unique_ptr<PdfFile> file_;  // outlives the device that writes to it
+  SendingOf sending_;              // and so does what it holds (the bytes of a job in memory)
   std::unique_ptr<QPagedPaintDevice> device_;
 };
 
@@ -196,68 +251,6 @@ class ImageSurface : public PainterSurface {
   double dpi_;
 };
 
-// The page the program prints on when it chooses: A4 with margins of 15 mm.
-QPageLayout PaginaA4() {
-  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                     QPageLayout::Millimeter);
-}
-
-// An A4 PDF document written to `device`, drawn in twips.
-std::unique_ptr<QPdfWriter> PdfWriter(QIODevice* device, const QString& title) {
-  auto pdf = std::make_unique<QPdfWriter>(device);
-  pdf->setResolution(1440);
-  pdf->setPageLayout(PaginaA4());
-  pdf->setCreator(QStringLiteral("Fosku"));
-  pdf->setTitle(title);
-  return pdf;
-}
-
-// The bytes of a job's PDF document, made before the surface that writes them and gone after it.
-struct JobBytes {
-  JobBytes() { buffer.open(QIODevice::WriteOnly); }
-  QByteArray bytes;
-  QBuffer buffer{&bytes};
-};
-
-// A job for a queue of the system's print service: its pages are an A4 PDF document, made in
-// memory and handed to the service as one job.
-class CupsJob : private JobBytes, public PagedSurface {
- public:
-  CupsJob(const QString& printer, const QString& title)
-      : PagedSurface(PdfWriter(&buffer, title)), printer_(printer), title_(title) {}
-
-  void SetOrientation(int setting) override {
-    landscape_ = setting == 2;
-    PagedSurface::SetOrientation(setting);
-  }
-  Sending Sender() override {
-    buffer.close();
-    return [printer = printer_, pdf = bytes, title = title_, landscape = landscape_](Deadline deadline) {
-      return cups::PrintPdf(printer, pdf, title, landscape, deadline);
-    };
-  }
-
- private:
-  QString printer_;
-  QString title_;
-  bool landscape_ = false;
-};
-
-class CupsService : public PrintService {
- public:
-  CupsService(std::chrono::milliseconds lookup, std::chrono::milliseconds send) : lookup_(lookup), send_(send) {}
-  PrinterList Printers(Deadline deadline) override { return cups::Printers(deadline); }
-  std::unique_ptr<PrintSurface> Job(const QString& printer, const QString& title) override {
-    return std::make_unique<CupsJob>(printer, title);
-  }
-  std::chrono::milliseconds LookupWait() const override { return lookup_; }
-  std::chrono::milliseconds SendWait() const override { return send_; }
-
- private:
-  std::chrono::milliseconds lookup_;
-  std::chrono::milliseconds send_;
-};
-
 // One printer, the default, whose jobs are the factory's surfaces.
 class SurfaceService : public PrintService {
  public:
@@ -281,20 +274,33 @@ std::shared_ptr<PrintService>& Service() {
 
 }  // namespace
 
-std::unique_ptr<PrintSurface> PdfSurface(const QString& path, const QString& title) {
-  // The writer writes to a file of ours, whose error state tells whether every byte got in.
-  auto file = std::make_unique<QFile>(path);
-  file->open(QIODevice::WriteOnly | QIODevice::Truncate);  // a file not made fails the job's start
+QPageLayout PaginaA4() {
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                     QPageLayout::Millimeter);
+}
+
+std::unique_ptr<QPdfWriter> PdfWriter(QIODevice* device, const QString& title) {
+  auto pdf = std::make_unique<QPdfWriter>(device);
+  pdf->setResolution(1440);
+  pdf->setPageLayout(PaginaA4());
+  pdf->setCreator(QStringLiteral("Fosku"));
+  pdf->setTitle(title);
+  return pdf;
+}
+
+std::unique_ptr<PrintSurface> PagedJob(std::unique_ptr<QPagedPaintDevice> device, SendingOf sending) {
+  return std::make_unique<PagedSurface>(std::move(device), nullptr, std::move(sending));
+}
+
+std::unique_ptr<PrintSurface> PdfSurface(const QString& path, const QString& title, PdfOutcome* outcome) {
+  // The writer writes to a file of ours, whose state tells whether every byte got in.
+  auto file = std::make_unique<PdfFile>(path, outcome);
   auto pdf = PdfWriter(file.get(), title);
   return std::make_unique<PagedSurface>(std::move(pdf), std::move(file));
 }
 
 std::unique_ptr<PrintSurface> ImagePages(std::vector<QImage>* pages, double dotsPerInch) {
   return std::make_unique<ImageSurface>(pages, PaginaA4(), dotsPerInch);
-}
-
-std::shared_ptr<PrintService> SystemPrintService(std::chrono::milliseconds lookup, std::chrono::milliseconds send) {
-  return std::make_shared<CupsService>(lookup, send);
 }
 
 void SetPrintService(std::shared_ptr<PrintService> service) { Service() = std::move(service); }

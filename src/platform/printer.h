@@ -1,6 +1,6 @@
 // A surface to print on, measured and drawn in twips: a job for a printer, a PDF file, images
 // of the pages, or a recording that tests read back; and the print service that takes the
-// jobs (CUPS on this system), which tests replace.
+// jobs (CUPS, or Qt's printer classes where there is none), which tests replace.
 #pragma once
 
 #include <QImage>
@@ -78,8 +78,20 @@ class PrintSurface {
   virtual Sending Sender() { return {}; }
 };
 
-// A surface that writes an A4 PDF file, its document title `title`.
-std::unique_ptr<PrintSurface> PdfSurface(const QString& path, const QString& title = QString());
+// What became of a PDF file once its job ended: the path it took, or why it could not be
+// written (in Italian).
+struct PdfOutcome {
+  QString path;
+  QString failure;
+};
+// A surface that writes an A4 PDF file at `path`, its document title `title`. The pages go to a
+// temporary file beside it, which takes its name only once whole (a failed or killed print
+// leaves nothing under the name) and never over an entry already there: a file, a folder, a
+// pipe or a link (even one to nothing) takes the name, and the file is named as `path` with
+// " (2)", " (3)"… before its extension instead. `outcome`, when given, is filled when the job
+// ends.
+std::unique_ptr<PrintSurface> PdfSurface(const QString& path, const QString& title = QString(),
+                                         PdfOutcome* outcome = nullptr);
 // A surface that paints the pages of that same A4 layout into images, one per page (its
 // printable area, white, `dotsPerInch` pixels to the inch), appended to `pages` as they begin:
 // the pages as they come out of the printer, through the same drawing code.
@@ -112,8 +124,9 @@ class PrintService {
   virtual std::chrono::milliseconds SendWait() const { return std::chrono::seconds(20); }
 };
 
-// The system's print service, CUPS, waiting at most `lookup` for the printers and `send` for
-// a job to be taken. Its jobs are A4 PDF documents.
+// The system's print service, waiting at most `lookup` for the printers and `send` for a job to
+// be taken: CUPS, whose jobs are A4 PDF documents; in a build without CUPS, Qt's printer classes,
+// whose jobs are drawn on the printer (A4 where it takes it) and cannot tell a refusal.
 std::shared_ptr<PrintService> SystemPrintService(std::chrono::milliseconds lookup = std::chrono::seconds(5),
                                                  std::chrono::milliseconds send = std::chrono::seconds(20));
 // The one seam between the program and the print service: tests put theirs here.

@@ -1,6 +1,7 @@
 #include "platform/textfile.h"
 
 #include "platform/paths.h"
+#include "platform/savefile.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -374,9 +375,12 @@ std::string Encoded(const std::vector<std::string>& lines) {
   return bytes;
 }
 
+std::string Reason(int err, const fs::path& file) { return WriteFailure(err, file.string()); }
+
 // Where a save may go: the path itself or, through a chain of symbolic links, the file the chain
-// ends at. Only a plain file of the user who runs the program is written, or a new file where
-// nothing stands yet at the path; anything else is left as it is, and `refusal` says why.
+// ends at. Only a plain file of the user who runs the program, which the user can read and has
+// not made read-only, is replaced, or a new file made where nothing stands yet at the path;
+// anything else is left as it is, and `refusal` says why.
 struct SaveTarget {
   fs::path file;
   bool exists = false;
@@ -384,8 +388,6 @@ struct SaveTarget {
   int err = 0;        // errno when the path could not even be looked at
   std::string refusal;
 };
-
-std::string Reason(int err, const fs::path& file);
 
 #ifdef _WIN32
 SaveTarget TargetOf(const fs::path& path) {
@@ -398,6 +400,8 @@ SaveTarget TargetOf(const fs::path& path) {
     t.refusal = Reason(EISDIR, path);
   } else if (!fs::is_regular_file(st)) {
     t.refusal = Reason(EINVAL, path);
+  } else if ((st.permissions() & fs::perms::owner_write) == fs::perms::none) {
+    t.refusal = "il file è di sola lettura";
   } else {
     t.exists = true;
   }
@@ -411,19 +415,6 @@ int WriteWhole(const fs::path& file, const std::string& bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.flush();
   return out ? 0 : EIO;
-}
-
-int SaveThroughTemporary(const SaveTarget& target, const std::string& bytes) {
-  const fs::path temp = target.file.string() + ".tmp";
-  std::error_code ec;
-  fs::remove(temp, ec);  // a temporary left by an earlier run that was cut short
-  int err = WriteWhole(temp, bytes);
-  if (err == 0) {
-    fs::rename(temp, target.file, ec);
-    if (ec) err = EACCES;
-  }
-  if (err != 0) fs::remove(temp, ec);
-  return err;
 }
 
 int SaveInPlace(const SaveTarget& target, const std::string& bytes) {
@@ -453,6 +444,7 @@ SaveTarget TargetOf(const fs::path& path) {
         t.refusal = Reason(ELOOP, p);
         return t;
       }
+      // A relative target is read from the folder of the link that holds it.
       p = next.is_absolute() ? next : p.parent_path() / next;
       linked = true;
       continue;
@@ -465,56 +457,21 @@ SaveTarget TargetOf(const fs::path& path) {
       t.refusal = linked ? what + "non è un file normale" : Reason(EINVAL, p);
     } else if (st.st_uid != ::geteuid()) {
       t.refusal = linked ? what + "è un file di un altro utente" : "il file è di un altro utente";
+    } else if (Descriptor probe(::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
+               probe.get() < 0) {
+      // A file the user cannot read (mode 000, 200) was never read at start-up: it holds what
+      // the user set and it stays, rather than the defaults this run took in its place.
+      const std::string why = Reason(errno, p);
+      t.refusal = linked ? what + "non si può leggere: " + why : why;
+    } else if ((st.st_mode & S_IWUSR) == 0) {
+      // Made read-only (444) to keep the fonts as they are.
+      t.refusal = linked ? what + "è di sola lettura" : "il file è di sola lettura";
     } else {
       t.exists = true;
       t.mode = st.st_mode & 07777;
     }
     return t;
   }
-}
-
-// errno of the first failure; 0 when everything was written.
-int WriteAll(int fd, const std::string& bytes, off_t offset) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return errno;
-    if (n == 0) return EIO;
-    done += static_cast<size_t>(n);
-  }
-  return 0;
-}
-
-// Flushes a folder's entries to the disk. File systems that cannot do it are not a failure.
-void SyncFolder(const fs::path& folder) {
-  Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.get() >= 0) ::fsync(fd.get());
-}
-
-// Through a temporary file renamed over the target. Returns errno, 0 on success.
-int SaveThroughTemporary(const SaveTarget& target, const std::string& bytes) {
-  const fs::path folder = target.file.has_parent_path() ? target.file.parent_path() : fs::path(".");
-  const fs::path temp = target.file.string() + ".tmp";
-  // A temporary left by an earlier run that was cut short is simply replaced.
-  if (::unlink(temp.c_str()) != 0 && errno != ENOENT) return errno;
-  Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
-  if (fd.get() < 0) return errno;
-  int err = WriteAll(fd.get(), bytes, 0);
-  // The file keeps the permissions it had (a private file stays private).
-  if (err == 0 && target.exists && ::fchmod(fd.get(), static_cast<mode_t>(target.mode)) != 0) err = errno;
-  if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
-  if (!fd.Close() && err == 0) err = errno;
-  if (err == 0) {
-    SyncFolder(folder);
-    if (::rename(temp.c_str(), target.file.c_str()) != 0) err = errno;
-  }
-  if (err != 0) {
-    ::unlink(temp.c_str());
-    return err;
-  }
-  SyncFolder(folder);
-  return 0;
 }
 
 // Over the existing file's own bytes, for a folder that takes no new entry. The file is cut to
@@ -526,35 +483,31 @@ int SaveInPlace(const SaveTarget& target, const std::string& bytes) {
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) return errno;
   if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) return EINVAL;  // something else took its place
-  int err = WriteAll(fd.get(), bytes, 0);
-  if (err == 0 && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0) err = errno;
-  if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
-  if (!fd.Close() && err == 0) err = errno;
-  return err;
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::pwrite(fd.get(), bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return n < 0 ? errno : EIO;
+    done += static_cast<size_t>(n);
+  }
+  if (::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0) return errno;
+  if (::fsync(fd.get()) != 0) return errno;
+  return fd.Close() ? 0 : errno;
 }
 #endif
 
-std::string Reason(int err, const fs::path& file) {
-  const std::string folder = file.has_parent_path() ? file.parent_path().string() : std::string(".");
-  switch (err) {
-    case EACCES:
-    case EPERM: return "accesso negato";
-    case EROFS: return "il disco è di sola lettura";
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-    case ENOSPC: return "il disco è pieno";
-    case ENOENT:
-      // A folder that may not be entered hides what is in it: that is no missing folder.
-      return AccessOf(folder) == PathAccess::Denied ? "accesso negato alla cartella " + folder
-                                                     : "la cartella " + folder + " non esiste";
-    case ENOTDIR: return "una parte del percorso non è una cartella";
-    case EISDIR: return "al posto del file c'è una cartella";
-    case EINVAL: return "non è un file normale";
-    case ELOOP: return "i collegamenti simbolici girano in tondo";
-    case EIO: return "errore del disco";
-    default: return "errore di sistema " + std::to_string(err);
+// Through a temporary file beside the target, renamed over it. Returns errno, 0 on success.
+int SaveThroughTemporary(const SaveTarget& target, const std::string& bytes) {
+  const fs::path folder = target.file.has_parent_path() ? target.file.parent_path() : fs::path(".");
+  PendingFile temp(folder.string(), target.file.filename().string() + ".tmp");
+  temp.Write(bytes.data(), bytes.size());
+#ifndef _WIN32
+  // The file keeps the permissions it had (a private file stays private).
+  if (target.exists && temp.Error() == 0 && ::fchmod(temp.Descriptor(), static_cast<mode_t>(target.mode)) != 0) {
+    temp.Fail(errno);
   }
+#endif
+  return temp.Replace(target.file.string());
 }
 
 }  // namespace

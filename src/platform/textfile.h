@@ -61,14 +61,16 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path, ReadB
 // cannot be created or fully written.
 bool WriteLines(const std::string& path, const std::vector<std::string>& lines);
 
-// Saves the lines over `path` so that a failure or a power cut leaves either the old file or
-// the new one, whole: they go to a temporary file beside the file (a stale one is replaced),
-// which is flushed and renamed over it, the folder flushed before and after; the file keeps its
-// permissions. Only a plain file of the user who runs the program is replaced, or a new one
-// made where nothing stands: a symbolic link is written through when the file it ends at is
-// such a file, and anything else (a device, a pipe, another user's file, a link to nothing) is
-// left untouched. When the folder refuses the temporary file or the rename but the file itself
-// is writable, the file is rewritten in place instead. Returns false when nothing could be
+// Saves the lines over `path` so that a failure, a kill or a power cut leaves either the old file
+// or the new one, whole: they go to a temporary file beside the file (platform/savefile.h: a
+// stale one of ours is replaced, a stray entry in its way is left alone), which is flushed and
+// renamed over it, the folder flushed before and after; the file keeps its permissions. Only a
+// plain file of the user who runs the program is replaced, or a new one made where nothing
+// stands: a symbolic link is written through when the file it ends at is such a file, and
+// anything else (a device, a pipe, another user's file, a link to nothing) is left untouched. So
+// is a file the user cannot read (it was never read, and holds what the user set) and one the
+// user has made read-only. When the folder refuses the temporary file or the rename but the file
+// itself is writable, the file is rewritten in place instead. Returns false when nothing could be
 // saved; `reason` then says why, in Italian (an empty path: the user has no folder of their own).
 bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines,
                           std::string* reason = nullptr);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/paths.h"
+#include "platform/savefile.h"
 #include "platform/textfile.h"
 
 namespace ModuloPerIni {
@@ -39,6 +40,13 @@ std::string RigaNumero(std::int16_t n) {
 }
 
 std::string Percorso(const std::string& windowsPath) { return platform::WindowsPath(windowsPath); }
+
+// Why a settings folder could not be made at start-up, when one could not: a save that then
+// finds no folder says this, the true cause, rather than that the folder is missing.
+std::string& CartellaNonCreata() {
+  static std::string motivo;
+  return motivo;
+}
 
 FontNameFallback& Fallback() {
   static FontNameFallback fallback;
@@ -157,6 +165,7 @@ bool SalvaImpostazioni(std::string* motivo) {
   if (platform::WriteLinesAtomically(path, std::vector<std::string>(righe.begin(), righe.end()), &perche)) {
     return true;
   }
+  if (!CartellaNonCreata().empty() && !path.empty() && !EsisteCartella(kCartellaFosku)) perche = CartellaNonCreata();
   if (motivo != nullptr) {
     const std::string file = path.empty() ? std::string("fosku.INI") : path;
     *motivo = "Non è stato possibile salvare le impostazioni nel file " + file + ": " + perche + ".";
@@ -170,11 +179,23 @@ bool EsisteCartella(const std::string& path) {
 }
 
 bool CreaCartella(const std::string& path) {
-  if (!platform::CreateFolder(Percorso(path))) return false;
+  const std::string cartella = Percorso(path);
+  int errore = 0;
+  if (!platform::CreateFolder(cartella, &errore)) {
+    // The first failure is the cause: an inner folder cannot be made in an outer one that is not.
+    if (CartellaNonCreata().empty() && !cartella.empty()) {
+      std::string nome = cartella;
+      while (nome.size() > 1 && nome.back() == '/') nome.pop_back();
+      CartellaNonCreata() = "la cartella " + nome + " non si è potuta creare (" +
+                            platform::WriteFailure(errore, nome) + ")";
+    }
+    return false;
+  }
   return ScriviLeggimi();
 }
 
 void PreparaCartelle() {
+  CartellaNonCreata().clear();
   if (!EsisteCartella(kCartellaEsterna)) CreaCartella(kCartellaEsterna);
   if (!EsisteCartella(kCartellaFosku)) CreaCartella(kCartellaFosku);
   // A read-me that an earlier start could not finish (empty, or cut short) is written again.

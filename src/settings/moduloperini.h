@@ -33,13 +33,14 @@ void ImpostazioniPredefinite();
 void LeggiImpostazioni();
 // Writes the eleven lines through a temporary file renamed over the old one (a symbolic link is
 // written through only to a plain file of the user's own; a folder that takes no new file gets
-// the file rewritten in place). Returns false when the file could not be written, or when the
-// user has no folder of their own to keep it in; `motivo` then names the file and the reason,
-// in Italian.
+// the file rewritten in place). A file the user cannot read, or has made read-only, is left as
+// it is. Returns false when the file could not be written, or when the user has no folder of
+// their own to keep it in; `motivo` then names the file and the reason, in Italian (for a
+// settings folder that start-up could not make, why it could not).
 bool SalvaImpostazioni(std::string* motivo = nullptr);
 // Creates the outer and the program settings folder where missing, rewriting the read-me at
 // each creation; a read-me left empty or cut short is written again. Failures are ignored:
-// the program goes on with its defaults.
+// the program goes on with its defaults (why a folder could not be made is kept for the save).
 void PreparaCartelle();
 bool EsisteCartella(const std::string& path);
 bool CreaCartella(const std::string& path);

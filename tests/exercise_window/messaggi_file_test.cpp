@@ -31,12 +31,19 @@ TEST(DataFileMessages, TellAMissingFileFromOneThatMayNotBeRead) {
       {"a file that may not be read", "\\testiFosku\\3\\liv1.txt",
        [](const std::string& f) { fs::permissions(f + "/liv1.txt", fs::perms::none); }, "accesso negato al file"},
       {"an empty file", "\\testiFosku\\3\\vuoto.txt", [](const auto&) {}, "è vuoto"},
+      // Some editors save an empty file as a UTF-8 byte-order mark alone.
+      {"a byte-order mark alone", "\\testiFosku\\3\\segno.txt", [](const auto&) {}, "è vuoto"},
+      {"a byte-order mark and blank lines", "\\testiFosku\\3\\righe.txt", [](const auto&) {}, "è vuoto"},
+      {"a line no window can use", "\\testiFosku\\3\\inutile.txt", [](const auto&) {}, "nessuna riga utilizzabile"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     testsupport::TempProgramFolder program;
     program.Write("testiFosku/3/liv1.txt", "il cane#0#abbaia#1#\r\n");
     program.Write("testiFosku/3/vuoto.txt", "");
+    program.Write("testiFosku/3/segno.txt", "\xEF\xBB\xBF");
+    program.Write("testiFosku/3/righe.txt", "\xEF\xBB\xBF\r\n \t\r\n\r\n");
+    program.Write("testiFosku/3/inutile.txt", "\xEF\xBB\xBFil cane abbaia\r\n");
     const std::string folder = program.path() + "/testiFosku/3";
     c.make(folder);
     const int code = testsupport::RunAsPlainUser({program.path()}, [&] {

@@ -1,14 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <csignal>
+#include <filesystem>
+#include <thread>
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
@@ -28,6 +36,7 @@
 #include "support/temp_dirs.h"
 
 using testsupport::RecordingSurface;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -366,17 +375,32 @@ int PaginePdf(const QByteArray& pdf) {
 
 TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
   testsupport::TempHome home;
+  testsupport::TempDir altrove;
   const QString documenti = QString::fromStdString(home.home()) + "/Documents";
   QWidget finestra;
   finestra.setWindowTitle(QStringLiteral("Verbi: 1°/2° \"prova\""));
   platform::SetPrintService(std::make_shared<testsupport::FakePrintService>());  // no printer at all
+  QStringList scritti;
+  // Links to nowhere at the names the next print would take (this minute's and the next's).
+  const auto collegamenti = [&] {
+    QDir(documenti).removeRecursively();
+    QDir().mkpath(documenti);
+    scritti.clear();
+    const QDateTime ora = QDateTime::currentDateTime();
+    for (const QDateTime& quando : {ora, ora.addSecs(60)}) {
+      const QString nome = quando.toString(QStringLiteral("'Fosku - Verbi 1° 2° prova - 'yyyy-MM-dd HH-mm'.pdf'"));
+      ASSERT_TRUE(QFile::link(QString::fromStdString(altrove.path()) + "/" + nome, documenti + "/" + nome));
+    }
+  };
   struct Caso {
     const char* nome;
     int righe;
     std::function<void()> prima;  // what the documents folder looks like before the print
     bool salvato;
     int pagine;
-    rlim_t spazio = RLIM_INFINITY;  // the room the disk has left for the file
+    rlim_t limite = RLIM_INFINITY;  // the file-size limit the print runs under
+    const char* perche = "";        // why it was not saved
+    bool ucciso = false;            // the size limit's signal ends the print on the way
   };
   const Caso casi[] = {
       {"folder missing, one page", 3, [&] { QDir(documenti).removeRecursively(); }, true, 1},
@@ -386,11 +410,17 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
          QDir(documenti).removeRecursively();
          testsupport::TempDir::WriteTo(documenti.toStdString(), "not a folder");
        },
-       false, 0},
-      // A nearly full disk cuts the file at 4 KiB: no reader opens that, so it is no print.
-      {"the disk fills up", 60, [&] { QFile::remove(documenti); }, false, 0, 4096},
+       false, 0, RLIM_INFINITY, "una parte del percorso non è una cartella"},
+      // A limit an administrator set (`ulimit -f 4`) cuts the file at 4 KiB: that is no print,
+      // it is said as a failure, and the program goes on.
+      {"a file-size limit", 60, [&] { QFile::remove(documenti); }, false, 0, 4096,
+       "il file supera la dimensione massima consentita"},
+      // A program ended on the way (here by the limit's own signal) leaves no part of a PDF
+      // under the name.
+      {"a print killed on the way", 60, [] {}, false, 0, 4096, "", true},
+      // A name a link holds, even a link to nothing, is taken: the print never goes through it.
+      {"links to nowhere at the next names", 3, collegamenti, true, 1},
   };
-  QStringList scritti;
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.nome);
     c.prima();
@@ -402,22 +432,40 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
       boxes << QStringLiteral("%1 %2").arg(code).arg(t);
       return platform::vbYes;
     });
-    // A file-size limit stands for the full disk: writes past it fail as on a full disk.
-    rlimit limite{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
-    const rlimit prima = limite;
-    const auto segnale = std::signal(SIGXFSZ, SIG_IGN);
-    limite.rlim_cur = c.spazio;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
-    Stampa::ComandoStampa(&finestra, g);
-    setrlimit(RLIMIT_FSIZE, &prima);
-    std::signal(SIGXFSZ, segnale);
+    if (c.ucciso) {
+      const pid_t figlio = fork();
+      if (figlio == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const testsupport::FileSizeLimit limite(c.limite);
+        Stampa::ComandoStampa(&finestra, g);
+        _exit(0);
+      }
+      int stato = 0;
+      const auto fine = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+      while (waitpid(figlio, &stato, WNOHANG) == 0 && std::chrono::steady_clock::now() < fine) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      }
+      if (kill(figlio, 0) == 0) {
+        kill(figlio, SIGKILL);
+        waitpid(figlio, &stato, 0);
+      }
+      EXPECT_TRUE(WIFSIGNALED(stato) && WTERMSIG(stato) == SIGXFSZ);
+      EXPECT_TRUE(QDir(documenti).entryList({"*.pdf"}, QDir::Files | QDir::System).isEmpty());
+      continue;
+    }
+    {
+      const testsupport::FileSizeLimit limite(c.limite);
+      Stampa::ComandoStampa(&finestra, g);
+    }
     ASSERT_EQ(boxes.size(), 2);
     EXPECT_EQ(boxes[0], "36 Avvio la stampa?");
     const QStringList files = QDir(documenti).entryList({"*.pdf"}, QDir::Files, QDir::Name);
     if (!c.salvato) {
-      EXPECT_TRUE(boxes[1].startsWith("16 ")) << boxes[1].toStdString();
-      EXPECT_TRUE(boxes[1].contains(documenti)) << boxes[1].toStdString();
+      // The cause first, then where the file was to go, then why it could not be written.
+      EXPECT_TRUE(boxes[1].startsWith(
+          QStringLiteral("16 Non c'è nessuna stampante e non è stato possibile salvare la stampa in\n") + documenti))
+          << boxes[1].toStdString();
+      EXPECT_TRUE(boxes[1].endsWith(QStringLiteral("(") + QString::fromUtf8(c.perche) + QStringLiteral(")."))) << boxes[1].toStdString();
       EXPECT_TRUE(files.isEmpty());
       continue;
     }
@@ -434,14 +482,67 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
         << nuovo.toStdString();
     const QString percorso = documenti + "/" + nuovo;
     EXPECT_EQ(boxes[1], QStringLiteral("64 Non c'è nessuna stampante: la stampa è stata salvata nel file\n") + percorso);
+    EXPECT_FALSE(QFileInfo(percorso).isSymLink());
     QFile f(percorso);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(PaginePdf(bytes), c.pagine);
+    // Nothing went where the links lead, and no temporary file was left behind.
+    EXPECT_TRUE(fs::is_empty(altrove.path()));
+    EXPECT_TRUE(QDir(documenti).entryList({".*"}, QDir::Files | QDir::Hidden | QDir::System).isEmpty());
   }
-  platform::SetPrinterFactory({});
+  platform::SetPrintService(nullptr);
   platform::SetMsgBoxHandler({});
+}
+
+// A session started without HOME prints under the home the system gives the user, never in a
+// folder at the root; a user with no home at all is told so.
+TEST(PrintCommand, WithoutHomeThePrintGoesUnderTheSystemsHome) {
+  if (geteuid() != 0) GTEST_SKIP() << "only as root can the print run as a user whose home is not ours";
+  constexpr unsigned kSconosciuto = 54321;  // a user the password database does not know
+  ASSERT_EQ(getpwuid(kSconosciuto), nullptr);
+  const passwd* nessuno = getpwuid(testsupport::kNobody);
+  ASSERT_NE(nessuno, nullptr);
+  const std::string casaNessuno = nessuno->pw_dir;
+  struct Caso {
+    const char* nome;
+    unsigned uid;
+    std::string detto;  // what the message says
+  };
+  const Caso casi[] = {
+      {"a user of the password database", testsupport::kNobody, casaNessuno + "/Documents"},
+      {"a user with no home", kSconosciuto,
+       "Non c'è nessuna stampante e non è stato possibile salvare la stampa: questo utente non ha una cartella "
+       "personale."},
+  };
+  testsupport::TempDir qui;
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    const testsupport::TempHome home;  // puts HOME and XDG_CONFIG_HOME back afterwards
+    unsetenv("HOME");
+    unsetenv("XDG_CONFIG_HOME");
+    platform::SetPrintService(std::make_shared<testsupport::FakePrintService>());  // no printer at all
+    const int codice = testsupport::RunAsPlainUser(
+        {qui.path()},
+        [&] {
+          if (chdir(qui.path().c_str()) != 0) return 10;
+          QString detto;
+          platform::SetMsgBoxHandler([&](const QString& t, int) {
+            detto = t;
+            return platform::vbYes;
+          });
+          platform::FlexGrid g;
+          Fill(g, 3, {600, 3000});
+          Stampa::ComandoStampa(nullptr, g);
+          if (detto.contains(QStringLiteral("//"))) return 1;
+          return detto.contains(QString::fromStdString(c.detto)) ? 0 : 2;
+        },
+        c.uid);
+    EXPECT_EQ(codice, 0);
+    EXPECT_TRUE(fs::is_empty(qui.path()));
+    platform::SetPrintService(nullptr);
+  }
 }
 
 namespace {
@@ -520,6 +621,17 @@ TEST_F(PrintService, EveryAnswerOfTheServiceIsToldAndNoWaitFreezesTheWindow) {
         "48 La stampante «Aula» è in pausa o non è raggiungibile: la stampa resta in coda e le pagine usciranno "
         "quando la stampante sarà di nuovo pronta."},
        "Aula", nullptr},
+      // %2: the documents folder, which a file stands in the way of.
+      {"a queue that turns jobs away, and no documents folder for the PDF",
+       [&](FakePrintService& s) {
+         s.list.printers = {Stampante("Aula", true)};
+         s.outcome = rifiuto;
+         testsupport::TempDir::WriteTo(home.home() + "/Documents", "not a folder");
+       },
+       {"64 Sto stampando",
+        "16 La stampante «Aula» non accetta stampe in questo momento e non è stato possibile salvare la stampa "
+        "in\n%2\n(una parte del percorso non è una cartella)."},
+       "Aula", nullptr},
   };
 
   auto& w = platform::Instance<Form7>();
@@ -592,7 +704,7 @@ TEST_F(PrintService, EveryAnswerOfTheServiceIsToldAndNoWaitFreezesTheWindow) {
     EXPECT_EQ(pdf.size(), salva ? 1 : 0);
     const QString salvato = pdf.size() == 1 ? documenti + "/" + pdf[0] : QString();
     QStringList attesi = {"36 Avvio la stampa?"};
-    for (const QString& a : r.attesi) attesi << QString(a).replace("%1", salvato);
+    for (const QString& a : r.attesi) attesi << QString(a).replace("%1", salvato).replace("%2", documenti);
     EXPECT_EQ(boxes.join("\n| ").toStdString(), attesi.join("\n| ").toStdString());
     if (salva && pdf.size() == 1) {
       EXPECT_TRUE(nomeStampa.match(pdf[0].chopped(4)).hasMatch()) << pdf[0].toStdString();

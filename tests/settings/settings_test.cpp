@@ -128,12 +128,17 @@ TEST_F(SettingsTest, FailedSaveLosesNothing) {
   PreparaCartelle();
   WriteIni("False\r\nVerdana\r\n 30 \r\nArial\r\n 36 \r\nArial\r\n 24 \r\nArial\r\n 20 \r\nArial\r\n 16 \r\n");
   const std::string before = platform::ReadFileBytes(IniPath()).value();
-  // Something that cannot be written stands where the temporary file would go (a folder
-  // holding a file: this fails for every user, root included).
-  testsupport::TempDir::WriteTo(IniPath() + ".tmp/blocco", "x");
   ImpostazioniPredefinite();
-  EXPECT_FALSE(SalvaImpostazioni());
+  std::string motivo;
+  {
+    // A file-size limit (as an administrator may set one) stops the new file halfway: the save
+    // fails, says why, and the program goes on.
+    const testsupport::FileSizeLimit limit(20);
+    EXPECT_FALSE(SalvaImpostazioni(&motivo));
+  }
+  EXPECT_NE(motivo.find("dimensione massima"), std::string::npos) << motivo;
   EXPECT_EQ(platform::ReadFileBytes(IniPath()).value(), before);
+  EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(IniPath()).parent_path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(SettingsTest, ASaveTellsAMissingFolderFromOneThatCannotBeEntered) {
@@ -141,10 +146,15 @@ TEST_F(SettingsTest, ASaveTellsAMissingFolderFromOneThatCannotBeEntered) {
   struct Case {
     const char* name;
     std::function<void()> make;
-    const char* why;
+    std::string why;
+    bool start = false;  // a start-up tried to make the folders first
   };
   const std::vector<Case> cases = {
       {"no settings folder", [] {}, "non esiste"},
+      // The cause is why the folder could not be made, not that it is missing.
+      {"a folder that start-up could not make in a read-only one",
+       [&] { fs::permissions(home_.config(), fs::perms::owner_read | fs::perms::owner_exec); },
+       "la cartella " + outer + " non si è potuta creare (accesso negato)", true},
       {"a settings folder that may not be entered",
        [&] {
          fs::create_directories(outer + "/Fosku");
@@ -171,12 +181,14 @@ TEST_F(SettingsTest, ASaveTellsAMissingFolderFromOneThatCannotBeEntered) {
     c.make();
     ImpostazioniPredefinite();
     const int code = testsupport::RunAsPlainUser({home_.config()}, [&] {
+      if (c.start) PreparaCartelle();
       std::string motivo;
       if (SalvaImpostazioni(&motivo)) return 1;
       return motivo.find(c.why) != std::string::npos ? 0 : 2;
     });
     EXPECT_EQ(code, 0);
-    std::error_code ec;  // the first case made neither folder
+    fs::permissions(home_.config(), fs::perms::owner_all);
+    std::error_code ec;  // the first cases made neither folder
     fs::permissions(outer, fs::perms::owner_all, fs::perm_options::add, ec);
     fs::permissions(outer + "/Fosku", fs::perms::owner_all, fs::perm_options::add, ec);
     EXPECT_FALSE(fs::exists(IniPath()));
@@ -313,7 +325,7 @@ TEST_F(SettingsTest, AReadOnlyFolderKeepsTheChangeInTheFile) {
   EXPECT_EQ(testsupport::RunAsPlainUser({folder}, [] {
               std::string motivo;
               if (SalvaImpostazioni(&motivo)) return 0;
-              return motivo.find("fosku.INI") != std::string::npos && motivo.find("accesso negato") != std::string::npos
+              return motivo.find("fosku.INI") != std::string::npos && motivo.find("di sola lettura") != std::string::npos
                          ? 1
                          : 2;
             }),
@@ -329,8 +341,22 @@ TEST_F(SettingsTest, ALinkIsWrittenThroughOnlyToAPlainFileOfTheUsersOwn) {
     std::function<std::string(const testsupport::TempDir& elsewhere)> make;
     bool asPlainUser;  // the save runs as a user who does not own the target
     const char* why;   // nullptr: saved through the link
+    // What fosku.INI links to, when not straight to that path.
+    std::function<std::string(const testsupport::TempDir& elsewhere)> via = nullptr;
   };
+  const std::string folder = home_.config() + "/ImpostazioniProgrammiOlmea/Fosku";
   const std::vector<Case> cases = {
+      // Each link's relative target is read from the link's own folder, at every depth: read
+      // from the folder of the link first named, or from where the program runs, it leads nowhere.
+      {"the user's own file through relative links in folders of different depths",
+       [](const auto& e) { return e.Write("vere/fosku.INI", kDefaultFile); }, false, nullptr,
+       [&](const auto& e) {
+         fs::create_directories(e.path() + "/uno/due/tre");
+         fs::create_symlink("../../../vere/fosku.INI", e.path() + "/uno/due/tre/passo");
+         fs::create_symlink("uno/due/tre/passo", e.path() + "/primo");
+         fs::create_directories(folder);
+         return fs::path(e.path() + "/primo").lexically_relative(folder).string();
+       }},
       {"the user's own private file",
        [](const auto& e) {
          const std::string f = e.Write("mie impostazioni/fosku.INI", kDefaultFile);
@@ -365,7 +391,6 @@ TEST_F(SettingsTest, ALinkIsWrittenThroughOnlyToAPlainFileOfTheUsersOwn) {
        true, "è un file di un altro utente"},
       {"nothing", [](const auto& e) { return e.path() + "/sparito.INI"; }, false, "che non esiste"},
   };
-  const std::string folder = home_.config() + "/ImpostazioniProgrammiOlmea/Fosku";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     testsupport::TempDir elsewhere;
@@ -375,7 +400,7 @@ TEST_F(SettingsTest, ALinkIsWrittenThroughOnlyToAPlainFileOfTheUsersOwn) {
     const auto bytes = platform::ReadFileBytes(target, 1 << 20);
     fs::create_directories(folder);
     fs::remove(IniPath());
-    fs::create_symlink(target, IniPath());
+    fs::create_symlink(c.via ? c.via(elsewhere) : target, IniPath());
     ImpostazioniPredefinite();
     Impostazioni.SuoniAttivati = false;  // "Suoni attivati" unticked, then "Esci"
     std::string motivo;
@@ -454,28 +479,95 @@ TEST_F(SettingsTest, WithoutHomeNothingGoesToAFolderOfOtherUsers) {
   EXPECT_FALSE(fs::exists(fs::temp_directory_path() / ".fosku.lock"));
 }
 
-TEST_F(SettingsTest, AStaleTemporaryIsReplaced) {
-  WriteIni(kDefaultFile);
-  testsupport::TempDir::WriteTo(IniPath() + ".tmp", "True\r\nmezzo");
-  fs::permissions(IniPath() + ".tmp", fs::perms::owner_read);
-  LeggiImpostazioni();
-  Impostazioni.SuoniAttivati = false;
-  ASSERT_TRUE(SalvaImpostazioni());
-  EXPECT_FALSE(fs::exists(IniPath() + ".tmp"));
-  LeggiImpostazioni();
-  EXPECT_FALSE(Impostazioni.SuoniAttivati);
+TEST_F(SettingsTest, NothingAtTheTemporarysNameStopsASave) {
+  struct Case {
+    const char* name;
+    std::function<void(const std::string& temp)> make;
+    bool stays;  // what stood there is left as it was
+  };
+  testsupport::TempDir elsewhere;
+  const std::vector<Case> cases = {
+      {"a temporary of ours that a run cut short left, read-only at that",
+       [](const std::string& t) {
+         testsupport::TempDir::WriteTo(t, "True\r\nmezzo");
+         fs::permissions(t, fs::perms::owner_read);
+       },
+       false},
+      {"a folder", [](const std::string& t) { fs::create_directories(t + "/x"); }, true},
+      {"a link to a file elsewhere",
+       [&](const std::string& t) { fs::create_symlink(elsewhere.Write("altro.txt", "altro"), t); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteIni(kDefaultFile);
+    const std::string temp = IniPath() + ".tmp";
+    c.make(temp);
+    const auto kind = fs::symlink_status(temp).type();
+    LeggiImpostazioni();
+    Impostazioni.SuoniAttivati = false;
+    std::string motivo;
+    EXPECT_TRUE(SalvaImpostazioni(&motivo)) << motivo;
+    LeggiImpostazioni();
+    EXPECT_FALSE(Impostazioni.SuoniAttivati);
+    // Nothing else is left beside the file: the stale temporary is gone, a stray entry is not.
+    const fs::path folder = fs::path(IniPath()).parent_path();
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), c.stays ? 2 : 1);
+    EXPECT_EQ(fs::exists(fs::symlink_status(temp)), c.stays);
+    if (c.stays) {
+      EXPECT_EQ(fs::symlink_status(temp).type(), kind);
+    }
+    EXPECT_EQ(platform::ReadFileBytes(elsewhere.path() + "/altro.txt").value_or("altro"), "altro");
+    fs::remove_all(folder);
+  }
+}
+
+// A file the pupil cannot read was never read: the run took the defaults in its place, and
+// saving them would lose the fonts for good. A file made read-only keeps its fonts on purpose.
+// Neither is replaced; "Esci" says why.
+TEST_F(SettingsTest, AFileTheUserCannotReadOrHasMadeReadOnlyIsLeftAsItIs) {
+  const std::string saved = "False\r\nVerdana\r\n 30 \r\nArial\r\n 36 \r\nArial\r\n 24 \r\nArial\r\n 20 \r\nArial\r\n 16 \r\n";
+  struct Case {
+    const char* name;
+    fs::perms mode;
+    const char* why;
+    bool read;  // the start reads the file
+  };
+  const Case cases[] = {
+      {"mode 000", fs::perms::none, "accesso negato", false},
+      {"mode 200", fs::perms::owner_write, "accesso negato", false},
+      {"mode 444", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read, "di sola lettura", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteIni(saved);
+    fs::permissions(IniPath(), c.mode);
+    const int code = testsupport::RunAsPlainUser({home_.config()}, [&] {
+      LeggiImpostazioni();  // at start-up: the defaults on any failure, as ever
+      if (Impostazioni.SuoniAttivati == c.read) return 1;
+      Impostazioni.NomeFont[2] = "Comic Sans MS";  // a font chosen, then "Esci"
+      std::string motivo;
+      if (SalvaImpostazioni(&motivo)) return 2;
+      return motivo.find(IniPath()) != std::string::npos && motivo.find(c.why) != std::string::npos ? 0 : 3;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(fs::status(IniPath()).permissions(), c.mode);
+    fs::permissions(IniPath(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(platform::ReadFileBytes(IniPath()).value(), saved);
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(IniPath()).parent_path()), fs::directory_iterator()), 1);
+  }
 }
 
 TEST_F(SettingsTest, AReadMeLeftShortIsWrittenAgain) {
   const std::string outer = home_.config() + "/ImpostazioniProgrammiOlmea";
-  // A first start on which the read-me cannot be written (here a folder stands where its
-  // temporary would go): the folders are made, an empty read-me stays behind.
-  fs::create_directories(outer + "/leggimi.txt.tmp/x");
-  PreparaCartelle();
+  // A first start on which the read-me cannot be written (here a file-size limit stops it): the
+  // folders are made, an empty read-me stays behind.
+  {
+    const testsupport::FileSizeLimit limit(0);
+    PreparaCartelle();
+  }
   EXPECT_TRUE(fs::is_directory(outer + "/Fosku"));
   EXPECT_EQ(platform::ReadFileBytes(outer + "/leggimi.txt").value(), "");
   // The next start writes it whole; so does one after it was cut short.
-  fs::remove_all(outer + "/leggimi.txt.tmp");
   PreparaCartelle();
   const std::string whole = platform::ReadFileBytes(outer + "/leggimi.txt").value();
   EXPECT_EQ(platform::ReadLines(outer + "/leggimi.txt").value().size(), 5u);

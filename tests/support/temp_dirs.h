@@ -82,6 +82,19 @@ class Fifo {
   std::thread writer_;
 };
 
+// Holds the file-size limit (`ulimit -f`) at `bytes` for the object's life: a write past it
+// fails (or, in a program that lets the kernel's signal through, ends the program).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(unsigned long long bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  unsigned long long old_ = 0;
+};
+
 // Runs `body` in a child process that has no power over files that are not its own: as root,
 // the child becomes the unprivileged user "nobody" and `own` (with everything below) is handed
 // to that user first, so a read-only folder is read-only for it too. `uid` names another

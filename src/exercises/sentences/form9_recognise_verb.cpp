@@ -13,7 +13,7 @@ std::string Form9::FileDelLivello(int livello) { return "\\testifosku\\3\\liv" +
 
 void Form9::CaricaFinestra() {
   mnuLivelli = AggiungiMenuEsercizio(QStringLiteral("&Esercizio     "), mnuEsci);
-  auto* gruppo = new QActionGroup(this);
+  auto* gruppo = new QActionGroup(mnuLivelli);  // goes with the menu when the window unloads
   for (int i = 1; i <= 5; ++i) {
     QAction* a = mnuLivelli->addAction(QStringLiteral("livello %1").arg(i));
     a->setCheckable(true);

@@ -10,25 +10,19 @@
 
 #include "exercise_window/bottoni_risposta.h"
 #include "exercise_window/contatori.h"
-#include "exercises/sentences/form12_transitive_intransitive.h"
-#include "exercises/sentences/form13_predicate.h"
+#include "exercise_window/tabelle_trascinabili.h"
 #include "exercises/sentences/form15_person.h"
-#include "exercises/sentences/form17_active_passive.h"
-#include "exercises/sentences/form19_fitting_verb.h"
-#include "exercises/sentences/form20_correct_incorrect.h"
 #include "exercises/sentences/tavola_coppie.h"
-#include "exercises/verbs/form10_complete_tables.h"
 #include "exercises/verbs/form11_classification.h"
 #include "exercises/verbs/form18_complete_sentence.h"
 #include "exercises/verbs/form1_infinitive_conjugation.h"
 #include "exercises/verbs/form2_root_ending.h"
 #include "exercises/verbs/form4_past_present_future.h"
-#include "exercises/verbs/form5_form_conjugation.h"
 #include "exercises/verbs/form6_find_infinitive.h"
 #include "exercises/verbs/form7_mood.h"
-#include "exercises/verbs/form8_mixed_tables.h"
 #include "platform/twips.h"
 #include "support/exercise_fixture.h"
+#include "support/menu_windows.h"
 
 namespace {
 
@@ -37,7 +31,6 @@ class Fuoco : public testsupport::ExerciseTest {
   testsupport::TempProgramFolder programma{true};
 };
 
-void Tasto(platform::Form& w, Qt::Key k) { QTest::keyClick(w.windowHandle(), k); }
 // A key to the control that has the focus, as the window system hands it on.
 void TastoAlFuoco(Qt::Key k) {
   QWidget* fuoco = QApplication::focusWidget();
@@ -45,41 +38,34 @@ void TastoAlFuoco(Qt::Key k) {
   QTest::keyClick(fuoco, k);
 }
 
-// Answers the item on show of a window with answer buttons by keys alone: Space on a wrong
-// button first when the focus is on one, then Tab to the right one and Space.
-void RispondiDaTastiera(BottoniRisposta& w) {
-  const auto indice = [&w] {
-    const auto& b = w.Command1;
-    return static_cast<int>(std::find(b.begin(), b.end(), w.focusWidget()) - b.begin());
+// The window on show and active: keys go to the active window.
+template <class W>
+W& Aperta() {
+  auto& w = platform::Instance<W>();
+  w.Show();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+  return w;
+}
+
+// Answers the item on show by keys alone among its answer buttons, the focus on the first after
+// the draw: Space on it first when it is wrong, then Tab to the right one and Space.
+template <class Bottoni>
+void RispondiDaTastiera(const Bottoni& b, int giusta) {
+  const auto indice = [&b] {
+    return static_cast<int>(std::find(b.begin(), b.end(), QApplication::focusWidget()) - b.begin());
   };
-  ASSERT_EQ(w.focusWidget(), w.Command1[0]) << "the first answer button after the draw";
-  if (indice() != w.RispostaGiusta) {
+  ASSERT_EQ(QApplication::focusWidget(), b[0]) << "the first answer button after the draw";
+  if (giusta != 0) {
     const int errati = Module1::Errati;
-    Tasto(w, Qt::Key_Space);
+    TastoAlFuoco(Qt::Key_Space);
     EXPECT_EQ(Module1::Errati, errati + 1);
-    EXPECT_EQ(w.focusWidget(), w.Command1[0]) << "a wrong answer keeps the focus where it was";
+    EXPECT_EQ(QApplication::focusWidget(), b[0]) << "a wrong answer keeps the focus where it was";
   }
-  for (int n = 0; n < 10 && indice() != w.RispostaGiusta; ++n) Tasto(w, Qt::Key_Tab);
-  ASSERT_EQ(indice(), w.RispostaGiusta) << "Tab reaches every answer button";
+  for (size_t n = 0; n < b.size() && indice() != giusta; ++n) TastoAlFuoco(Qt::Key_Tab);
+  ASSERT_EQ(indice(), giusta) << "Tab reaches every answer button";
   const int esatti = Module1::Esatti;
-  Tasto(w, Qt::Key_Space);
+  TastoAlFuoco(Qt::Key_Space);
   EXPECT_EQ(Module1::Esatti, esatti + 1);
-  EXPECT_EQ(w.focusWidget(), w.BottoneAvanti);
-}
-
-template <class W>
-BottoniRisposta& Apri() {
-  auto& w = platform::Instance<W>();
-  w.Show();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(&w));  // keys go to the active window
-  return w;
-}
-
-template <class W>
-ExerciseWindow& ApriFinestra() {
-  auto& w = platform::Instance<W>();
-  w.Show();
-  return w;
 }
 
 // A key held down as an X11 desktop delivers it on a busy machine: the press, then for each repeat
@@ -111,18 +97,15 @@ void TieniPremuto(Qt::Key k, int ripetizioni = 6) {
 }  // namespace
 
 TEST_F(Fuoco, ThreeItemsInARowByKeysAloneInEveryButtonWindow) {
-  const std::vector<std::pair<const char*, std::function<BottoniRisposta&()>>> finestre = {
-      {"Form1", Apri<Form1>},   {"Form4", Apri<Form4>},   {"Form5", Apri<Form5>},
-      {"Form7", Apri<Form7>},   {"Form19", Apri<Form19>}, {"Form12", Apri<Form12>},
-      {"Form13", Apri<Form13>}, {"Form17", Apri<Form17>}, {"Form20", Apri<Form20>},
-  };
-  for (const auto& [nome, apri] : finestre) {
-    SCOPED_TRACE(nome);
-    BottoniRisposta& w = apri();
+  for (const auto& [riga, w] : testsupport::Finestre<BottoniRisposta>()) {
+    SCOPED_TRACE(riga.classe);
+    w.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     for (int item = 1; item <= 3; ++item) {
       SCOPED_TRACE(item);
-      RispondiDaTastiera(w);
-      Tasto(w, Qt::Key_Return);  // the next item
+      RispondiDaTastiera(w.Command1, w.RispostaGiusta);
+      EXPECT_EQ(w.focusWidget(), w.BottoneAvanti);
+      TastoAlFuoco(Qt::Key_Return);  // the next item
       ASSERT_EQ(w.Griglia->Rows(), item + 2);
     }
     EXPECT_EQ(w.focusWidget(), w.Command1[0]);
@@ -132,27 +115,11 @@ TEST_F(Fuoco, ThreeItemsInARowByKeysAloneInEveryButtonWindow) {
 }
 
 TEST_F(Fuoco, Form15ByKeysAloneGoesOnFromTheAvantiPanel) {
-  auto& w = platform::Instance<Form15>();
-  w.Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  auto& w = Aperta<Form15>();
   QLabel* avanti = w.StatusBar1->Panel(3);
   for (int item = 1; item <= 3; ++item) {
     SCOPED_TRACE(item);
-    ASSERT_EQ(QApplication::focusWidget(), w.Command1[0]) << "the first person button after the draw";
-    const int giusto = Form15::BottoneDelSoggetto(w.SoggettoSottinteso);
-    const auto indice = [&w] {
-      return static_cast<int>(std::find(w.Command1.begin(), w.Command1.end(), QApplication::focusWidget()) -
-                              w.Command1.begin());
-    };
-    if (giusto != 0) {
-      const int errati = Module1::Errati;
-      TastoAlFuoco(Qt::Key_Space);
-      EXPECT_EQ(Module1::Errati, errati + 1);
-      EXPECT_EQ(QApplication::focusWidget(), w.Command1[0]) << "a wrong person keeps the focus";
-    }
-    for (int n = 0; n < 6 && indice() != giusto; ++n) TastoAlFuoco(Qt::Key_Tab);
-    ASSERT_EQ(indice(), giusto) << "Tab reaches every person button";
-    TastoAlFuoco(Qt::Key_Space);
+    RispondiDaTastiera(w.Command1, Form15::BottoneDelSoggetto(w.SoggettoSottinteso));
     EXPECT_EQ(Module1::Esatti, item);
     ASSERT_FALSE(avanti->isHidden());
     EXPECT_EQ(QApplication::focusWidget(), avanti) << "after the right person, the keys go on from \"Avanti\"";
@@ -168,9 +135,7 @@ TEST_F(Fuoco, Form15ByKeysAloneGoesOnFromTheAvantiPanel) {
 // never choose one, also once a wrong option is chosen; Space chooses; each right step gives the
 // keys to the next one.
 TEST_F(Fuoco, Form11FiveStepsByKeysAlone) {
-  auto& w = platform::Instance<Form11>();
-  w.Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  auto& w = Aperta<Form11>();
   const auto giro = [&w](auto& opzioni, int giusta) {
     // Space on the focused option when it is wrong, then the arrows to the right one, checking
     // that no arrow answers, then Space.
@@ -235,80 +200,65 @@ TEST_F(Fuoco, Form11FiveStepsByKeysAlone) {
 // results grid (opened and closed by its keys), the font dialog (confirmed or cancelled), the
 // reset of the counters and a message box, also when the focus was lost on the way.
 TEST_F(Fuoco, AlwaysAControlToGoOnFrom) {
-  struct Finestra {
-    const char* nome;
-    std::function<ExerciseWindow&()> apri;
-    std::function<QWidget*(ExerciseWindow&)> risposta;  // null where the pupil answers by the mouse
+  struct Modo {
+    std::function<QWidget*(ExerciseWindow&)> risposta;  // where the item is answered; null: by the mouse
     std::function<void(ExerciseWindow&)> giusta;        // answers the item on show right
-    std::function<QWidget*(ExerciseWindow&)> avanti;     // the control that draws the next item
-    bool fuocoSubito = true;  // the right answer itself gives the focus to it
+    bool fuocoSubito = true;                            // the right answer itself gives the focus to `avanti`
+    std::function<QWidget*(ExerciseWindow&)> avanti = [](ExerciseWindow& w) { return w.BottoneAvanti; };
   };
-  const auto primo = [](ExerciseWindow& w) -> QWidget* { return dynamic_cast<BottoniRisposta&>(w).Command1[0]; };
-  const auto clicGiusto = [](ExerciseWindow& w) {
-    auto& b = dynamic_cast<BottoniRisposta&>(w);
-    QTest::mouseClick(b.Command1[static_cast<size_t>(b.RispostaGiusta)], Qt::LeftButton);
-  };
-  const auto pulsante = [](ExerciseWindow& w) -> QWidget* { return w.BottoneAvanti; };
-  const auto casella = [](ExerciseWindow& w) -> QWidget* { return dynamic_cast<RispostaScritta&>(w).Text1[0]; };
+  const Modo bottoni{[](ExerciseWindow& w) -> QWidget* { return dynamic_cast<BottoniRisposta&>(w).Command1[0]; },
+                     [](ExerciseWindow& w) {
+                       auto& b = dynamic_cast<BottoniRisposta&>(w);
+                       QTest::mouseClick(b.Command1[static_cast<size_t>(b.RispostaGiusta)], Qt::LeftButton);
+                     }};
+  const auto casella = [](ExerciseWindow& w) { return dynamic_cast<RispostaScritta&>(w).Text1[0]; };
   const auto scrivi = [](QLineEdit* box, const QString& testo) {
     box->setText(testo);
     QTest::keyClick(box, Qt::Key_Return);
   };
-  const auto nessuno = [](ExerciseWindow&) -> QWidget* { return nullptr; };
-  const auto tabelle = [](ExerciseWindow& w) {
-    auto& t = dynamic_cast<TabelleTrascinabili&>(w);
-    for (int i = 0; i < t.NumeroCelle(); ++i) t.Label1_DragDrop(i, i);
+  const Modo tabelle{nullptr, [](ExerciseWindow& w) {
+                       auto& t = dynamic_cast<TabelleTrascinabili&>(w);
+                       for (int i = 0; i < t.NumeroCelle(); ++i) t.Label1_DragDrop(i, i);
+                     }};
+  const Modo coppie{nullptr,
+                    [](ExerciseWindow& w) {
+                      dynamic_cast<TavolaCoppie&>(w).Label4_DragDrop(0, 0);
+                      dynamic_cast<TavolaCoppie&>(w).Label4_DragDrop(1, 1);
+                    },
+                    false};
+  const std::map<std::string, Modo> modi = {
+      {"Form1", bottoni}, {"Form4", bottoni}, {"Form5", bottoni}, {"Form7", bottoni}, {"Form12", bottoni},
+      {"Form13", bottoni}, {"Form17", bottoni}, {"Form19", bottoni}, {"Form20", bottoni},
+      {"Form8", tabelle}, {"Form10", tabelle}, {"Form14", coppie}, {"Form16", coppie},
+      {"Form2", {casella,
+                 [&](ExerciseWindow& w) {
+                   auto& f = static_cast<Form2&>(w);
+                   const auto c = static_cast<size_t>(f.ConiugazioneScelta);
+                   scrivi(f.Text1[0], QString::fromStdString(f.RadiciInfinito[c][static_cast<size_t>(f.RigaEstratta)]));
+                   scrivi(f.Text1[1], QString::fromStdString(f.DesinenzeInfinito[c]));
+                 }}},
+      {"Form6", {casella, [&](ExerciseWindow& w) { scrivi(casella(w), static_cast<Form6&>(w).RispostaAttesa); }}},
+      {"Form18", {casella, [&](ExerciseWindow& w) { scrivi(casella(w), static_cast<Form18&>(w).RispostaAttesa); }}},
+      {"Form11", {[](ExerciseWindow& w) -> QWidget* { return static_cast<Form11&>(w).Text1; },
+                  [&](ExerciseWindow& w) {
+                    auto& f = static_cast<Form11&>(w);
+                    scrivi(f.Text1, f.InfinitoAtteso);
+                    f.Option2_Click(f.ConiugazioneScelta);
+                    f.Option1_Click(f.PersonaEstratta);
+                    f.Option3_Click(Form11::ModoDelTempo(f.TempoEstratto));
+                    f.Option4_Click(f.TempoEstratto);
+                  }}},
+      {"Form15", {[](ExerciseWindow& w) -> QWidget* { return static_cast<Form15&>(w).Command1[0]; },
+                  [](ExerciseWindow& w) {
+                    auto& f = static_cast<Form15&>(w);
+                    QTest::mouseClick(f.Command1[static_cast<size_t>(Form15::BottoneDelSoggetto(f.SoggettoSottinteso))],
+                                      Qt::LeftButton);
+                  },
+                  true, [](ExerciseWindow& w) -> QWidget* { return w.StatusBar1->Panel(3); }}},
   };
-  const auto coppia = [](ExerciseWindow& w) {
-    auto& t = dynamic_cast<TavolaCoppie&>(w);
-    t.Label4_DragDrop(0, 0);
-    t.Label4_DragDrop(1, 1);
-  };
-  const std::vector<Finestra> finestre = {
-      {"Form1", Apri<Form1>, primo, clicGiusto, pulsante},
-      {"Form4", Apri<Form4>, primo, clicGiusto, pulsante},
-      {"Form5", Apri<Form5>, primo, clicGiusto, pulsante},
-      {"Form7", Apri<Form7>, primo, clicGiusto, pulsante},
-      {"Form12", Apri<Form12>, primo, clicGiusto, pulsante},
-      {"Form13", Apri<Form13>, primo, clicGiusto, pulsante},
-      {"Form17", Apri<Form17>, primo, clicGiusto, pulsante},
-      {"Form19", Apri<Form19>, primo, clicGiusto, pulsante},
-      {"Form20", Apri<Form20>, primo, clicGiusto, pulsante},
-      {"Form2", ApriFinestra<Form2>, casella,
-       [&](ExerciseWindow& w) {
-         auto& f = static_cast<Form2&>(w);
-         const auto c = static_cast<size_t>(f.ConiugazioneScelta);
-         scrivi(f.Text1[0], QString::fromStdString(f.RadiciInfinito[c][static_cast<size_t>(f.RigaEstratta)]));
-         scrivi(f.Text1[1], QString::fromStdString(f.DesinenzeInfinito[c]));
-       },
-       pulsante},
-      {"Form6", ApriFinestra<Form6>, casella,
-       [&](ExerciseWindow& w) { scrivi(static_cast<Form6&>(w).Text1[0], static_cast<Form6&>(w).RispostaAttesa); },
-       pulsante},
-      {"Form18", ApriFinestra<Form18>, casella,
-       [&](ExerciseWindow& w) { scrivi(static_cast<Form18&>(w).Text1[0], static_cast<Form18&>(w).RispostaAttesa); },
-       pulsante},
-      {"Form11", ApriFinestra<Form11>, [](ExerciseWindow& w) -> QWidget* { return static_cast<Form11&>(w).Text1; },
-       [&](ExerciseWindow& w) {
-         auto& f = static_cast<Form11&>(w);
-         scrivi(f.Text1, f.InfinitoAtteso);
-         f.Option2_Click(f.ConiugazioneScelta);
-         f.Option1_Click(f.PersonaEstratta);
-         f.Option3_Click(Form11::ModoDelTempo(f.TempoEstratto));
-         f.Option4_Click(f.TempoEstratto);
-       },
-       pulsante},
-      {"Form15", ApriFinestra<Form15>, [](ExerciseWindow& w) -> QWidget* { return static_cast<Form15&>(w).Command1[0]; },
-       [](ExerciseWindow& w) {
-         auto& f = static_cast<Form15&>(w);
-         QTest::mouseClick(f.Command1[static_cast<size_t>(Form15::BottoneDelSoggetto(f.SoggettoSottinteso))],
-                           Qt::LeftButton);
-       },
-       [](ExerciseWindow& w) -> QWidget* { return w.StatusBar1->Panel(3); }},
-      {"Form8", ApriFinestra<Form8>, nessuno, tabelle, pulsante},
-      {"Form10", ApriFinestra<Form10>, nessuno, tabelle, pulsante},
-      {"Form14", ApriFinestra<Form14>, nessuno, coppia, pulsante, false},
-      {"Form16", ApriFinestra<Form16>, nessuno, coppia, pulsante, false},
+  const testsupport::Escluse escluse = {
+      {"Form3", "the conjugation tables: no item to answer"},
+      {"Form9", "answered by the mouse alone: its words and its \"Avanti\" panel take no focus"},
   };
 
   // The font dialog answered as the pupil would; false when the window showed none (no font
@@ -355,10 +305,7 @@ TEST_F(Fuoco, AlwaysAControlToGoOnFrom) {
          QTimer::singleShot(0, rispondi);
          w.mnuStamp->trigger();
          EXPECT_LT(attese, 200) << "the box never came";
-         platform::SetMsgBoxHandler([this](const QString& t, int) {
-           messages << t;
-           return platform::vbOK;
-         });
+         platform::SetMsgBoxHandler(testsupport::Annota(messages));
          w.activateWindow();  // as the window system does once the box is gone
          return true;
        }},
@@ -380,13 +327,14 @@ TEST_F(Fuoco, AlwaysAControlToGoOnFrom) {
     }
   };
 
-  for (const Finestra& f : finestre) {
-    SCOPED_TRACE(f.nome);
-    ExerciseWindow& w = f.apri();
+  for (const auto& [riga, w, f] : testsupport::PerFinestra<ExerciseWindow>(modi, escluse)) {
+    SCOPED_TRACE(riga.classe);
+    w.Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    if (QWidget* r = f.risposta(w)) {
-      EXPECT_EQ(QApplication::focusWidget(), r) << "after the first draw";
-      dopoOgniPasso(w, r, "an item waiting");
+    QWidget* risposta = f.risposta ? f.risposta(w) : nullptr;
+    if (risposta != nullptr) {
+      EXPECT_EQ(QApplication::focusWidget(), risposta) << "after the first draw";
+      dopoOgniPasso(w, risposta, "an item waiting");
     }
     f.giusta(w);
     QWidget* avanti = f.avanti(w);
@@ -399,8 +347,8 @@ TEST_F(Fuoco, AlwaysAControlToGoOnFrom) {
     TastoAlFuoco(Qt::Key_Return);  // the next item
     EXPECT_EQ(Module1::Esatti, esatti);
     EXPECT_EQ(Module1::Errati, errati);
-    if (QWidget* r = f.risposta(w)) {
-      EXPECT_EQ(QApplication::focusWidget(), r) << "after the next item";
+    if (risposta != nullptr) {
+      EXPECT_EQ(QApplication::focusWidget(), f.risposta(w)) << "after the next item";
     }
     w.Unload();
   }
@@ -416,38 +364,34 @@ TEST_F(Fuoco, AHeldKeyIsOnePress) {
     int esatti, errati, righe;                  // what the one press adds
     std::function<void(ExerciseWindow&)> dopo;  // what else holds afterwards
   };
-  const auto apri = [](auto& w) -> decltype(w) {
-    w.Show();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+  const auto sbagliato = [](BottoniRisposta& w) -> ExerciseWindow& {
+    w.Command1[static_cast<size_t>((w.RispostaGiusta + 1) % 3)]->setFocus();
     return w;
   };
-  const auto sbagliato = [](BottoniRisposta& w) { return w.Command1[static_cast<size_t>((w.RispostaGiusta + 1) % 3)]; };
-  const auto form11Alle = [&](bool classi) -> Form11& {
-    auto& w = apri(platform::Instance<Form11>());
-    if (classi) {
-      w.Text1->setText(w.InfinitoAtteso);
-      QTest::keyClick(w.Text1, Qt::Key_Return);
-    }
+  const auto giusto = [](BottoniRisposta& w) -> ExerciseWindow& {
+    QTest::mouseClick(w.Command1[static_cast<size_t>(w.RispostaGiusta)], Qt::LeftButton);
+    return w;
+  };
+  // Form6 and Form11 with a word in the box: `sbagliata`, or (nullptr) the right one.
+  const auto form6 = [](const char* sbagliata) -> ExerciseWindow& {
+    auto& w = Aperta<Form6>();
+    w.Text1[0]->setText(sbagliata != nullptr ? QString::fromUtf8(sbagliata) : w.RispostaAttesa);
+    return w;
+  };
+  const auto form11 = [](const char* sbagliata, bool classi = false) -> Form11& {
+    auto& w = Aperta<Form11>();
+    w.Text1->setText(sbagliata != nullptr ? QString::fromUtf8(sbagliata) : w.InfinitoAtteso);
+    if (classi) QTest::keyClick(w.Text1, Qt::Key_Return);
     return w;
   };
   const std::vector<Caso> casi = {
-      {"Enter on a wrong answer button", [&]() -> ExerciseWindow& {
-         auto& w = apri(platform::Instance<Form4>());
-         sbagliato(w)->setFocus();
-         return w;
-       }, Qt::Key_Return, 0, 1, 0, [](ExerciseWindow& w) {
-         EXPECT_EQ(w.Griglia->TextMatrix(w.RigaItem(), 5), "*");
-       }},
-      {"Space on a wrong answer button", [&]() -> ExerciseWindow& {
-         auto& w = apri(platform::Instance<Form1>());
-         sbagliato(w)->setFocus();
-         return w;
-       }, Qt::Key_Space, 0, 1, 0, nullptr},
-      {"Enter on the next-item button", [&]() -> ExerciseWindow& {
-         auto& w = apri(platform::Instance<Form4>());
-         QTest::mouseClick(w.Command1[static_cast<size_t>(w.RispostaGiusta)], Qt::LeftButton);
-         return w;
-       }, Qt::Key_Return, 0, 0, 1, [](ExerciseWindow& w) {
+      {"Enter on a wrong answer button", [&]() -> ExerciseWindow& { return sbagliato(Aperta<Form4>()); }, Qt::Key_Return,
+       0, 1, 0, [](ExerciseWindow& w) { EXPECT_EQ(w.Griglia->TextMatrix(w.RigaItem(), 5), "*"); }},
+      {"Space on a wrong answer button", [&]() -> ExerciseWindow& { return sbagliato(Aperta<Form1>()); }, Qt::Key_Space,
+       0, 1, 0, nullptr},
+      {"Enter on the next-item button", [&]() -> ExerciseWindow& { return giusto(Aperta<Form4>()); }, Qt::Key_Return, 0,
+       0, 1,
+       [](ExerciseWindow& w) {
          auto& f = static_cast<Form4&>(w);
          for (QPushButton* b : f.Command1) {
            EXPECT_TRUE(b->isEnabled());
@@ -455,53 +399,41 @@ TEST_F(Fuoco, AHeldKeyIsOnePress) {
          }
          EXPECT_EQ(QApplication::focusWidget(), f.Command1[0]);
        }},
-      {"Space on the next-item button", [&]() -> ExerciseWindow& {
-         auto& w = apri(platform::Instance<Form7>());
-         QTest::mouseClick(w.Command1[static_cast<size_t>(w.RispostaGiusta)], Qt::LeftButton);
-         return w;
-       }, Qt::Key_Space, 0, 0, 1, nullptr},
-      {"Enter on a wrong word in the answer box", [&]() -> ExerciseWindow& {
-         auto& w = apri(platform::Instance<Form6>());
-         w.Text1[0]->setText(QStringLiteral("sbagliato"));
-         return w;
-       }, Qt::Key_Return, 0, 1, 0, [](ExerciseWindow& w) {
-         EXPECT_EQ(w.Griglia->TextMatrix(w.RigaItem(), 3), "sbagliato ");
-       }},
-      {"Enter on the right word in the answer box", [&]() -> ExerciseWindow& {
-         auto& w = apri(platform::Instance<Form6>());
-         w.Text1[0]->setText(w.RispostaAttesa);
-         return w;
-       }, Qt::Key_Return, 1, 0, 0, [](ExerciseWindow& w) {
-         EXPECT_EQ(QApplication::focusWidget(), w.BottoneAvanti) << "still on the item answered";
-       }},
-      {"Enter on a wrong infinitive", [&]() -> ExerciseWindow& {
-         auto& w = form11Alle(false);
-         w.Text1->setText(QStringLiteral("sbagliare"));
-         return w;
-       }, Qt::Key_Return, 0, 1, 0, nullptr},
-      {"Enter on the right infinitive", [&]() -> ExerciseWindow& {
-         auto& w = form11Alle(false);
-         w.Text1->setText(w.InfinitoAtteso);
-         return w;
-       }, Qt::Key_Return, 1, 0, 0, [](ExerciseWindow& w) {
+      {"Space on the next-item button", [&]() -> ExerciseWindow& { return giusto(Aperta<Form7>()); }, Qt::Key_Space, 0,
+       0, 1, nullptr},
+      {"Enter on a wrong word in the answer box",
+       [&]() -> ExerciseWindow& { return form6("sbagliato"); }, Qt::Key_Return, 0, 1, 0,
+       [](ExerciseWindow& w) { EXPECT_EQ(w.Griglia->TextMatrix(w.RigaItem(), 3), "sbagliato "); }},
+      {"Enter on the right word in the answer box",
+       [&]() -> ExerciseWindow& { return form6(nullptr); }, Qt::Key_Return, 1, 0, 0,
+       [](ExerciseWindow& w) { EXPECT_EQ(QApplication::focusWidget(), w.BottoneAvanti) << "still on the item answered"; }},
+      {"Enter on a wrong infinitive", [&]() -> ExerciseWindow& { return form11("sbagliare"); }, Qt::Key_Return, 0, 1, 0,
+       nullptr},
+      {"Enter on the right infinitive",
+       [&]() -> ExerciseWindow& { return form11(nullptr); }, Qt::Key_Return, 1, 0, 0,
+       [](ExerciseWindow& w) {
          auto& f = static_cast<Form11&>(w);
          EXPECT_TRUE(f.Picture2->isEnabled()) << "the class step open, not answered";
          EXPECT_EQ(f.Griglia->TextMatrix(f.RigaItem(), 3), "");
        }},
-      {"Space on a wrong class", [&]() -> ExerciseWindow& {
-         auto& w = form11Alle(true);
+      {"Space on a wrong class",
+       [&]() -> ExerciseWindow& {
+         auto& w = form11(nullptr, true);
          w.Option2[static_cast<size_t>((w.ConiugazioneScelta + 1) % 5)]->setFocus();
          return w;
-       }, Qt::Key_Space, 0, 1, 0, nullptr},
-      {"Enter on \"Avanti\" in the status bar", [&]() -> ExerciseWindow& {
-         auto& w = apri(platform::Instance<Form15>());
+       },
+       Qt::Key_Space, 0, 1, 0, nullptr},
+      {"Enter on \"Avanti\" in the status bar",
+       [&]() -> ExerciseWindow& {
+         auto& w = Aperta<Form15>();
          QTest::mouseClick(w.Command1[static_cast<size_t>(Form15::BottoneDelSoggetto(w.SoggettoSottinteso))],
                            Qt::LeftButton);
          return w;
-       }, Qt::Key_Return, 0, 0, 0, [](ExerciseWindow& w) {
-         auto& f = static_cast<Form15&>(w);
+       },
+       Qt::Key_Return, 0, 0, 0,
+       [](ExerciseWindow& w) {
          EXPECT_TRUE(w.StatusBar1->Panel(3)->isHidden()) << "the next sentence came";
-         for (QPushButton* b : f.Command1) EXPECT_TRUE(b->isEnabled());
+         for (QPushButton* b : static_cast<Form15&>(w).Command1) EXPECT_TRUE(b->isEnabled());
        }},
   };
   for (const Caso& c : casi) {

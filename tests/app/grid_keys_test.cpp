@@ -1,7 +1,7 @@
 // While the results grid covers a window, the keyboard reaches nothing under it, and the menu bar
 // offers only the grid's own menu: the commands that act on the item (levels and classes among
-// them) are gone with their keys. When the grid closes, the focus is back where it was. One case
-// per kind of window, and every window with a level or class menu.
+// them) are gone with their keys. When the grid closes, the focus is back where it was. Every
+// window of the menu.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -9,16 +9,15 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include "exercise_window/bottoni_risposta.h"
 #include "exercise_window/contatori.h"
-#include "exercises/sentences/form20_correct_incorrect.h"
-#include "exercises/sentences/form9_recognise_verb.h"
+#include "exercise_window/rispostascritta.h"
+#include "exercise_window/tabelle_trascinabili.h"
 #include "exercises/sentences/tavola_coppie.h"
+#include "exercises/sentences/tavola_parole.h"
 #include "exercises/verbs/form11_classification.h"
-#include "exercises/verbs/form1_infinitive_conjugation.h"
-#include "exercises/verbs/form6_find_infinitive.h"
-#include "exercises/verbs/form10_complete_tables.h"
-#include "exercises/verbs/form8_mixed_tables.h"
 #include "support/exercise_fixture.h"
+#include "support/menu_windows.h"
 #include "tables/form3_conjugation_tables.h"
 
 namespace {
@@ -35,57 +34,53 @@ QString Stato(platform::Form* f) {
   return s.join(QLatin1Char('|'));
 }
 
-template <class W>
-W& Apri() {
-  auto& w = platform::Instance<W>();
-  w.Show();
-  return w;
+void Griglia(platform::Form& f, bool mostra) {
+  if (auto* w = dynamic_cast<ExerciseWindow*>(&f)) {
+    mostra ? w->mnuVisual_Click() : w->mnuChiudi_Click();
+  } else {
+    auto& t = dynamic_cast<Form3&>(f);
+    mostra ? t.mnuVis_Click() : t.mnuChiudi_Click();
+  }
 }
-
-void Griglia(ExerciseWindow& w, bool mostra) { mostra ? w.mnuVisual_Click() : w.mnuChiudi_Click(); }
 
 }  // namespace
 
 TEST_F(GridKeys, NothingHiddenTakesKeysAndTheFocusComesBack) {
-  struct Caso {
-    const char* tipo;
-    std::function<QWidget*()> prepara;  // opens the window; returns the control given the focus
-    std::function<void(bool)> griglia;  // shows or closes the grid
+  // How each window is readied once on show: the control then given the focus, by kind.
+  using Prepara = std::function<QWidget*(platform::Form&)>;
+  const Prepara bottoni = [](platform::Form& w) -> QWidget* { return dynamic_cast<BottoniRisposta&>(w).Command1[0]; };
+  const Prepara risposto = [](platform::Form& f) -> QWidget* {
+    auto& w = dynamic_cast<BottoniRisposta&>(f);
+    w.Command1_Click(w.RispostaGiusta);
+    return w.BottoneAvanti;
   };
-  const std::vector<Caso> casi = {
-      {"answer buttons", [] { return Apri<Form1>().Command1[0]; }, [](bool m) { Griglia(platform::Instance<Form1>(), m); }},
-      {"next-item button", [] {
-         auto& w = Apri<Form20>();
-         w.Command1_Click(w.RispostaGiusta);
-         return w.BottoneAvanti;
-       }, [](bool m) { Griglia(platform::Instance<Form20>(), m); }},
-      {"answer box", [] { return Apri<Form6>().Text1[0]; }, [](bool m) { Griglia(platform::Instance<Form6>(), m); }},
-      {"classification", [] { return static_cast<QWidget*>(Apri<Form11>().Text1); },
-       [](bool m) { Griglia(platform::Instance<Form11>(), m); }},
-      {"word labels", [] { return Apri<Form9>().Label3[0]; }, [](bool m) { Griglia(platform::Instance<Form9>(), m); }},
-      {"drag tables", [] { return Apri<Form8>().BottoneAvanti; }, [](bool m) { Griglia(platform::Instance<Form8>(), m); }},
-      {"drag tables with classes", [] { return Apri<Form10>().BottoneAvanti; },
-       [](bool m) { Griglia(platform::Instance<Form10>(), m); }},
-      {"sentence pairs", [] {
-         auto& w = Apri<Form14>();
-         w.Label4_DragDrop(0, 0);
-         w.Label4_DragDrop(1, 1);
-         return w.BottoneAvanti;
-       }, [](bool m) { Griglia(platform::Instance<Form14>(), m); }},
-      {"conjugation tables", [] { return Apri<Form3>().Option2[0]; }, [](bool m) {
-         auto& w = platform::Instance<Form3>();
-         m ? w.mnuVis_Click() : w.mnuChiudi_Click();
-       }},
+  const Prepara casella = [](platform::Form& w) -> QWidget* { return dynamic_cast<RispostaScritta&>(w).Text1[0]; };
+  const Prepara parole = [](platform::Form& w) -> QWidget* { return dynamic_cast<TavolaParole&>(w).Label3[0]; };
+  const Prepara tabelle = [](platform::Form& w) -> QWidget* { return dynamic_cast<TabelleTrascinabili&>(w).BottoneAvanti; };
+  const Prepara coppie = [](platform::Form& f) -> QWidget* {
+    auto& w = dynamic_cast<TavolaCoppie&>(f);
+    w.Label4_DragDrop(0, 0);
+    w.Label4_DragDrop(1, 1);
+    return w.BottoneAvanti;
   };
-  for (const Caso& c : casi) {
-    SCOPED_TRACE(c.tipo);
-    QWidget* controllo = c.prepara();
-    auto* w = static_cast<platform::Form*>(controllo->window());
+  const std::map<std::string, Prepara> casi = {
+      {"Form1", bottoni}, {"Form4", bottoni}, {"Form5", bottoni}, {"Form7", bottoni}, {"Form12", bottoni},
+      {"Form13", bottoni}, {"Form17", bottoni}, {"Form19", bottoni}, {"Form20", risposto},
+      {"Form2", casella}, {"Form6", casella}, {"Form18", casella}, {"Form9", parole}, {"Form15", parole},
+      {"Form8", tabelle}, {"Form10", tabelle}, {"Form14", coppie}, {"Form16", coppie},
+      {"Form11", [](platform::Form& w) -> QWidget* { return dynamic_cast<Form11&>(w).Text1; }},
+      {"Form3", [](platform::Form& w) -> QWidget* { return dynamic_cast<Form3&>(w).Option2[0]; }},
+  };
+  for (const auto& [riga, finestra, prepara] : testsupport::PerFinestra(casi)) {
+    SCOPED_TRACE(riga.classe);
+    platform::Form* w = &finestra;
+    w->Show();
+    QWidget* controllo = prepara(*w);
     controllo->setEnabled(true);
     controllo->setFocus();
     const bool prendeFuoco = w->focusWidget() == controllo;
     auto* griglia = w->Surface()->findChild<platform::FlexGrid*>();
-    c.griglia(true);
+    Griglia(*w, true);
     ASSERT_TRUE(griglia->isVisible());
     int menu = 0;
     for (QAction* a : w->menuBar()->actions()) menu += a->isVisible() ? 1 : 0;
@@ -101,7 +96,7 @@ TEST_F(GridKeys, NothingHiddenTakesKeysAndTheFocusComesBack) {
       EXPECT_TRUE(fuoco == nullptr || fuoco == griglia || griglia->isAncestorOf(fuoco)) << k.toCombined();
     }
     EXPECT_EQ(Stato(w), prima);
-    c.griglia(false);
+    Griglia(*w, false);
     if (prendeFuoco) {
       EXPECT_EQ(w->focusWidget(), controllo);
     }

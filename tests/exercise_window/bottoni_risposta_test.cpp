@@ -20,6 +20,7 @@
 #include "services/modulocolorisuoni.h"
 #include "settings/moduloperini.h"
 #include "support/exercise_fixture.h"
+#include "support/menu_windows.h"
 #include "support/pixels.h"
 #include "support/temp_dirs.h"
 
@@ -29,17 +30,13 @@ using AnswerButtons = testsupport::ExerciseTest;
 
 const QColor kVerde(0, 192, 0), kRosso(255, 0, 0), kAzzurro(192, 255, 255);
 
-std::vector<BottoniRisposta*> Windows() {
-  return {&platform::Instance<Form1>(), &platform::Instance<Form5>(), &platform::Instance<Form7>(),
-          &platform::Instance<Form4>()};
-}
-
 bool Shown(QAction* a) { return a != nullptr && a->isVisible(); }
 
 }  // namespace
 
 TEST_F(AnswerButtons, MenusAndViewsOfEveryWindow) {
-  for (BottoniRisposta* w : Windows()) {
+  for (auto& [riga, finestra] : testsupport::Finestre<BottoniRisposta>()) {
+    BottoniRisposta* w = &finestra;
     w->Show();
     const std::string name = w->Config().titolo.toStdString();
     EXPECT_EQ(w->mnuUtil->title(), "&Utilità") << name;

@@ -4,26 +4,18 @@
 
 #include <QFontMetricsF>
 #include <QRegularExpression>
-#include <functional>
 #include <map>
 #include <set>
 
-#include "app/finestre.h"
 #include "exercise_window/exercisewindow.h"
 #include "platform/twips.h"
 #include "support/exercise_fixture.h"
 #include "support/ink.h"
+#include "support/menu_windows.h"
 #include "support/shipped_data.h"
 #include "tables/form3_conjugation_tables.h"
 
 namespace {
-
-struct Caso {
-  const char* nome;
-  std::function<ExerciseWindow&()> apri;
-  std::set<int> intestazioniCentrate;  // the header cells the window's grid layout centres
-  std::vector<std::string> file;       // the shipped data files it reads
-};
 
 const std::vector<std::string> kInfiniti = {"1/are.txt", "1/ere.txt", "1/ire.txt"};
 const std::vector<std::string> kVerbi = {"2/regolariare.txt",    "2/regolariareausessere.txt",
@@ -68,26 +60,10 @@ const std::map<std::string, Attese>& AtteseDelleGriglie() {
   return g;
 }
 
-// Every exercise window of the menu, with what its grid is checked against: a window with no
-// entry above fails the test that asks, and so does an entry for a window the menu does not have.
-std::vector<Caso> Finestre() {
-  std::vector<Caso> casi;
-  std::set<std::string> visti;
-  for (const FinestraMenu& f : Module1::FinestreMenu()) {
-    if (!f.esercizio) continue;
-    visti.insert(f.classe);
-    const auto g = AtteseDelleGriglie().find(f.classe);
-    if (g == AtteseDelleGriglie().end()) {
-      ADD_FAILURE() << f.classe << ": no grid layout to check it against";
-      continue;
-    }
-    casi.push_back({f.classe, [apri = f.apri]() -> ExerciseWindow& { return dynamic_cast<ExerciseWindow&>(*apri()); },
-                    g->second.intestazioniCentrate, g->second.file});
-  }
-  for (const auto& [classe, g] : AtteseDelleGriglie()) {
-    if (!visti.count(classe)) ADD_FAILURE() << classe << " is no exercise window of the menu";
-  }
-  return casi;
+// Every exercise window of the menu, with what its grid is checked against.
+std::vector<testsupport::Voce<ExerciseWindow, Attese>> Finestre() {
+  return testsupport::PerFinestra<ExerciseWindow>(
+      AtteseDelleGriglie(), {{"Form3", "no item grid: TheFullConjugationTableCutsNothing checks its tables"}});
 }
 
 class Griglie : public testsupport::ExerciseTest {
@@ -131,7 +107,7 @@ void NessunTestoTagliato(const platform::FlexGrid& g) {
 
 // The widest text, in the grid's font, of the window's shipped files and of what its grid
 // already shows (the verb windows show forms that the program builds rather than reads).
-QString TestoPiuLungo(const Caso& f, const platform::FlexGrid& g) {
+QString TestoPiuLungo(const Attese& f, const platform::FlexGrid& g) {
   const QFontMetricsF fm(g.font());
   QStringList testi;
   for (const auto& file : f.file) {
@@ -152,9 +128,8 @@ QString TestoPiuLungo(const Caso& f, const platform::FlexGrid& g) {
 }  // namespace
 
 TEST_F(Griglie, EveryWindowCentresTheHeaderCellsOfItsLayout) {
-  for (const Caso& f : Finestre()) {
-    SCOPED_TRACE(f.nome);
-    ExerciseWindow& w = f.apri();
+  for (const auto& [riga, w, f] : Finestre()) {
+    SCOPED_TRACE(riga.classe);
     w.Show();
     const platform::FlexGrid& g = *w.Griglia;
     ASSERT_GT(g.Rows(), 0);
@@ -167,9 +142,8 @@ TEST_F(Griglie, EveryWindowCentresTheHeaderCellsOfItsLayout) {
 }
 
 TEST_F(Griglie, NoTextIsCutAt1024x768) {
-  for (const Caso& f : Finestre()) {
-    SCOPED_TRACE(f.nome);
-    ExerciseWindow& w = f.apri();
+  for (const auto& [riga, w, f] : Finestre()) {
+    SCOPED_TRACE(riga.classe);
     w.Show();
     ASSERT_EQ(w.frameGeometry().size(), QSize(1024, 768));
     // Items as the window draws them, then a row whose every cell holds the longest shipped text.
@@ -207,9 +181,8 @@ TEST_F(Griglie, AWrappedCellPaintsItsLinesApartInsideItsCell) {
   // No letter reaches below the line and none has a dot or an accent of its own, so each line
   // is one band of ink and two lines of a cell never touch.
   const QString frase = QStringLiteral("la nonna fa la torta della festa col latte e la stessa cosa accade alle otto");
-  for (const Caso& f : Finestre()) {
-    SCOPED_TRACE(f.nome);
-    ExerciseWindow& w = f.apri();
+  for (const auto& [riga, w, f] : Finestre()) {
+    SCOPED_TRACE(riga.classe);
     w.Show();
     platform::FlexGrid& g = *w.Griglia;
     const int r = g.Rows();

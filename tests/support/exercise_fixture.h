@@ -16,6 +16,7 @@
 #include "services/commdlgs.h"
 #include "services/modulocolorisuoni.h"
 #include "settings/moduloperini.h"
+#include "support/message_boxes.h"
 #include "support/temp_dirs.h"
 
 namespace testsupport {
@@ -26,10 +27,7 @@ class ExerciseTest : public ::testing::Test {
     ModuloPerIni::ImpostazioniPredefinite();
     ModuloFosku::RiempiTabelle();
     ModuloColoriSuoni::SetSoundPlayer([this](const std::string& p) { sounds.push_back(p); });
-    platform::SetMsgBoxHandler([this](const QString& t, int) {
-      messages << t;
-      return platform::vbOK;
-    });
+    platform::SetMsgBoxHandler(Annota(messages));
     platform::SeedRandom(99);
   }
   void TearDown() override {

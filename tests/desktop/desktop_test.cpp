@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTest>
 #include <QThread>
 #include <filesystem>
 #include <functional>
@@ -43,11 +44,11 @@ struct Stato {
     }
     return -1;
   }
-  int Esatti() const { return Conta(QStringLiteral("Esatti")); }
-  int Errati() const { return Conta(QStringLiteral("Errati")); }
+  int Esatti() const { return Conta("Esatti"); }
+  int Errati() const { return Conta("Errati"); }
   std::string Descrizione() const {
     return QStringLiteral("window \"%1\", focus %2 \"%3\" in \"%4\", panels %5")
-        .arg(finestra, classe, testo, pannello, pannelli.join(QStringLiteral(" | ")))
+        .arg(finestra, classe, testo, pannello, pannelli.join(" | "))
         .toStdString();
   }
 };
@@ -60,9 +61,7 @@ class Desktop : public ::testing::Test {
           << strumento << " is missing: scripts/install-deps installs it";
     }
     // The server writes its display number once it takes connections.
-    xvfb_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                         QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                                         QStringLiteral("tcp")});
+    xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     ASSERT_TRUE(xvfb_.waitForStarted(kAttesa));
     QElapsedTimer t;
     t.start();
@@ -72,7 +71,7 @@ class Desktop : public ::testing::Test {
       numero += xvfb_.readAllStandardOutput();
     }
     ASSERT_TRUE(numero.contains('\n')) << "no X server: " << xvfb_.readAllStandardError().toStdString();
-    display_ = QStringLiteral(":") + QString::fromLatin1(numero.trimmed());
+    display_ = ":" + QString::fromLatin1(numero.trimmed());
 
     const std::string rc = casa_.Write("openbox/rc.xml",
                                        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -81,25 +80,20 @@ class Desktop : public ::testing::Test {
                                        "  <focus><focusNew>yes</focusNew><followMouse>no</followMouse></focus>\n"
                                        "</openbox_config>\n");
     openbox_.setProcessEnvironment(Ambiente());
-    openbox_.start(QStringLiteral("openbox"),
-                   {QStringLiteral("--config-file"), QString::fromStdString(rc), QStringLiteral("--sm-disable")});
+    openbox_.start("openbox", {"--config-file", QString::fromStdString(rc), "--sm-disable"});
     ASSERT_TRUE(openbox_.waitForStarted(kAttesa));
     // The window manager is at work once it has set the screen's work area, less the dock.
-    t.restart();
     QString area;
-    while (!area.contains(QStringLiteral("0, 40, 1024, 728")) && t.elapsed() < kAttesa) {
-      area = Esegui({QStringLiteral("xprop"), QStringLiteral("-root"), QStringLiteral("_NET_WORKAREA")});
-      if (!area.contains(QStringLiteral("0, 40, 1024, 728"))) QThread::msleep(20);  // between two questions
-    }
-    ASSERT_TRUE(area.contains(QStringLiteral("0, 40, 1024, 728"))) << "no window manager: " << area.toStdString();
+    const auto alLavoro = [&] { return (area = Esegui({"xprop", "-root", "_NET_WORKAREA"})).contains("0, 40, 1024, 728"); };
+    ASSERT_TRUE(QTest::qWaitFor(alLavoro, kAttesa)) << "no window manager: " << area.toStdString();
 
     QProcessEnvironment env = Ambiente();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(casa_.path() + "/.config"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime_.path()));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("QT_PLUGIN_PATH"), QString::fromStdString(testsupport::RuntimeDir() + "/test-plugins"));
-    env.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("foskustato"));
-    env.insert(QStringLiteral("LSAN_OPTIONS"), QStringLiteral("suppressions=" FOSKU_SOURCE_DIR "/tests/desktop/lsan.supp"));
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(casa_.path() + "/.config"));
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime_.path()));
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("QT_PLUGIN_PATH", QString::fromStdString(testsupport::RuntimeDir() + "/test-plugins"));
+    env.insert("QT_QPA_GENERIC_PLUGINS", "foskustato");
+    env.insert("LSAN_OPTIONS", QStringLiteral("suppressions=" FOSKU_SOURCE_DIR "/tests/desktop/lsan.supp"));
     fosku_.setProcessEnvironment(env);
     fosku_.start(QString::fromStdString(testsupport::RuntimeDir() + "/fosku"), {});
     ASSERT_TRUE(fosku_.waitForStarted(kAttesa));
@@ -118,9 +112,9 @@ class Desktop : public ::testing::Test {
 
   QProcessEnvironment Ambiente() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display_);
-    env.insert(QStringLiteral("HOME"), QString::fromStdString(casa_.path()));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.insert("DISPLAY", display_);
+    env.insert("HOME", QString::fromStdString(casa_.path()));
+    env.remove("QT_QPA_PLATFORM");
     return env;
   }
 
@@ -137,11 +131,9 @@ class Desktop : public ::testing::Test {
     return QString::fromUtf8(p.readAllStandardOutput());
   }
   // Keys as the pupil presses them ("Return", "alt+m", "shift+Tab").
-  void Tasti(const QStringList& tasti) { Esegui(QStringList{QStringLiteral("xdotool"), QStringLiteral("key")} + tasti); }
+  void Tasti(const QStringList& tasti) { Esegui(QStringList{"xdotool", "key"} + tasti); }
   void Tasto(const QString& tasto) { Tasti({tasto}); }
-  void Scrivi(const QString& testo) {
-    Esegui({QStringLiteral("xdotool"), QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), testo});
-  }
+  void Scrivi(const QString& testo) { Esegui({"xdotool", "type", "--delay", "30", testo}); }
 
   // One line of the probe's, for one line of the test's.
   QString Chiedi(const QString& domanda) {
@@ -156,8 +148,8 @@ class Desktop : public ::testing::Test {
 
   Stato Leggi() {
     Stato s;
-    const QString riga = Chiedi(QStringLiteral("stato"));
-    s.vivo = riga.startsWith(QStringLiteral("stato"));
+    const QString riga = Chiedi("stato");
+    s.vivo = riga.startsWith("stato");
     std::map<QString, QString> campi;
     for (const QString& campo : riga.split(QLatin1Char('\t'))) {
       const qsizetype uguale = campo.indexOf(QLatin1Char('='));
@@ -170,7 +162,7 @@ class Desktop : public ::testing::Test {
       s.classe = fuoco[1];
       s.testo = fuoco[2];
       s.pannello = fuoco[3];
-      s.visibile = fuoco[4] == QStringLiteral("1");
+      s.visibile = fuoco[4] == "1";
     }
     s.cornice = campi["cornice"];
     s.area = campi["area"];
@@ -204,10 +196,9 @@ class Desktop : public ::testing::Test {
 
   // A click of the real pointer on the button on show with this caption; the pointer stays there.
   void Clic(const QString& didascalia) {
-    const QStringList dove = Chiedi(QStringLiteral("dove ") + didascalia).split(QLatin1Char(' '));
+    const QStringList dove = Chiedi("dove " + didascalia).split(QLatin1Char(' '));
     ASSERT_EQ(dove.size(), 3) << "no button \"" << didascalia.toStdString() << "\" on show";
-    Esegui({QStringLiteral("xdotool"), QStringLiteral("mousemove"), dove[1], dove[2], QStringLiteral("click"),
-            QStringLiteral("1")});
+    Esegui({"xdotool", "mousemove", dove[1], dove[2], "click", "1"});
   }
 
   // The window on show comes to fill the screen's available area (the window manager frames it
@@ -220,10 +211,10 @@ class Desktop : public ::testing::Test {
 
   // From the start window to the menu.
   void AlMenu() {
-    AttendiFuoco(QStringLiteral("Fosku"), QStringLiteral("Avvio"));
+    AttendiFuoco("Fosku", "Avvio");
     SottoIlDock();
-    Tasto(QStringLiteral("Return"));
-    AttendiFuoco(QStringLiteral("Fosku"), QStringLiteral("Coniugazione (fosku all'infinito)"));
+    Tasto("Return");
+    AttendiFuoco("Fosku", "Coniugazione (fosku all'infinito)");
     SottoIlDock();
   }
 
@@ -232,8 +223,8 @@ class Desktop : public ::testing::Test {
   QString display_;
 };
 
-const QString kMenu = QStringLiteral("Fosku");
-const QString kForm1 = QStringLiteral("Coniugazione (fosku all'infinito)");
+const QString kMenu = "Fosku";
+const QString kForm1 = "Coniugazione (fosku all'infinito)";
 
 }  // namespace
 
@@ -247,17 +238,17 @@ TEST_F(Desktop, KeysOnTheMenuWithThePointerOnAButton) {
   SottoIlDock();
   for (const char* tasto : {"Return", "space"}) {
     SCOPED_TRACE(tasto);
-    Tasto(QStringLiteral("alt+m"));
+    Tasto("alt+m");
     AttendiFuoco(kMenu, kForm1);  // the pointer is still where the pupil clicked: on that button
     Tasto(QString::fromLatin1(tasto));
-    Attendi([](const Stato& s) { return s.finestra == kForm1 && s.classe.contains(QStringLiteral("CommandButton")); },
+    Attendi([](const Stato& s) { return s.finestra == kForm1 && s.classe.contains("CommandButton"); },
             "the exercise, its first answer button focused");
   }
-  Tasto(QStringLiteral("alt+m"));
+  Tasto("alt+m");
   AttendiFuoco(kMenu, kForm1);
-  Tasti({QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab")});
-  AttendiFuoco(kMenu, QStringLiteral("Esci"));
-  Tasto(QStringLiteral("Return"));
+  Tasti({"shift+Tab", "shift+Tab"});
+  AttendiFuoco(kMenu, "Esci");
+  Tasto("Return");
   ASSERT_TRUE(fosku_.waitForFinished(kAttesa)) << "\"Esci\" ends the program";
   const std::string errori = fosku_.readAllStandardError().toStdString();
   EXPECT_EQ(fosku_.exitStatus(), QProcess::NormalExit) << errori;
@@ -271,29 +262,29 @@ TEST_F(Desktop, KeysOnTheMenuWithThePointerOnAButton) {
 // from person to person, Space answers, and after the right person Return goes on.
 TEST_F(Desktop, Form11AndForm15ByTheKeyboardAlone) {
   AlMenu();
-  const QString form11 = QStringLiteral("Catalogare i fosku");
+  const QString form11 = "Catalogare i fosku";
   Clic(form11);
-  Attendi([&](const Stato& s) { return s.finestra == form11 && s.classe == QStringLiteral("QLineEdit"); },
+  Attendi([&](const Stato& s) { return s.finestra == form11 && s.classe == "QLineEdit"; },
           "the infinitive's box focused");
   SottoIlDock();
-  Tasto(QStringLiteral("ctrl+F4"));  // "Declinazioni", "essere": the infinitive is "essere"
-  Scrivi(QStringLiteral("essere"));
-  Tasto(QStringLiteral("Return"));
-  for (const QString& pannello : {QStringLiteral("declinazione"), QStringLiteral("persona"), QStringLiteral("modo"),
-                                 QStringLiteral("tempo")}) {
+  Tasto("ctrl+F4");  // "Declinazioni", "essere": the infinitive is "essere"
+  Scrivi("essere");
+  Tasto("Return");
+  for (const QString& pannello : {"declinazione", "persona", "modo",
+                                 "tempo"}) {
     SCOPED_TRACE(pannello.toStdString());
     Stato s = Attendi([&](const Stato& s) { return s.pannello == pannello; }, "the step's options focused");
     bool fatto = false;
     for (int prova = 0; prova < 9 && !fatto && !HasFailure(); ++prova) {
       const int errati = s.Errati();
       const QString opzione = s.fuoco;
-      Tasto(QStringLiteral("space"));
+      Tasto("space");
       s = Attendi([&](const Stato& s) { return s.Errati() == errati + 1 || s.pannello != pannello; },
                   "the answer judged");
       fatto = s.pannello != pannello;
       if (fatto) break;
       EXPECT_EQ(s.fuoco.toStdString(), opzione.toStdString()) << "a wrong answer leaves the focus where it is";
-      Tasto(QStringLiteral("Down"));
+      Tasto("Down");
       s = Attendi([&](const Stato& s) { return s.fuoco != opzione; }, "the focus moved by Down");
       EXPECT_EQ(s.Errati(), errati + 1) << "an arrow never answers";
       EXPECT_EQ(s.pannello.toStdString(), pannello.toStdString()) << "the arrows stay in the open step";
@@ -301,34 +292,34 @@ TEST_F(Desktop, Form11AndForm15ByTheKeyboardAlone) {
     }
     ASSERT_TRUE(fatto) << "no option of the step was right";
   }
-  Stato s = Attendi([](const Stato& s) { return s.classe.contains(QStringLiteral("CommandButton")); },
+  Stato s = Attendi([](const Stato& s) { return s.classe.contains("CommandButton"); },
                     "the next-item button focused");
   EXPECT_EQ(s.Esatti(), 5) << "five steps right";
-  Tasto(QStringLiteral("Return"));
-  Attendi([&](const Stato& s) { return s.classe == QStringLiteral("QLineEdit") && s.testo.isEmpty(); },
+  Tasto("Return");
+  Attendi([&](const Stato& s) { return s.classe == "QLineEdit" && s.testo.isEmpty(); },
           "the next item's infinitive box focused");
 
-  const QString form15 = QStringLiteral("Trova la persona del verbo");
-  Tasto(QStringLiteral("alt+m"));
+  const QString form15 = "Trova la persona del verbo";
+  Tasto("alt+m");
   AttendiFuoco(kMenu, kForm1);
   Clic(form15);
-  AttendiFuoco(form15, QStringLiteral("io"));
+  AttendiFuoco(form15, "io");
   SottoIlDock();
   s = Leggi();
-  for (int prova = 0; prova < 6 && s.testo != QStringLiteral("Avanti") && !HasFailure(); ++prova) {
+  for (int prova = 0; prova < 6 && s.testo != "Avanti" && !HasFailure(); ++prova) {
     const int errati = s.Errati();
     const QString persona = s.fuoco;
-    Tasto(QStringLiteral("space"));
-    s = Attendi([&](const Stato& s) { return s.Errati() == errati + 1 || s.testo == QStringLiteral("Avanti"); },
+    Tasto("space");
+    s = Attendi([&](const Stato& s) { return s.Errati() == errati + 1 || s.testo == "Avanti"; },
                 "the person judged");
-    if (s.testo == QStringLiteral("Avanti")) break;
-    Tasto(QStringLiteral("Tab"));
+    if (s.testo == "Avanti") break;
+    Tasto("Tab");
     s = Attendi([&](const Stato& s) { return s.fuoco != persona; }, "the next person focused");
   }
   ASSERT_EQ(s.testo.toStdString(), "Avanti") << "after the right person, the keys are on \"Avanti\"";
   EXPECT_EQ(s.Esatti(), 1);
-  Tasto(QStringLiteral("Return"));
-  s = Attendi([](const Stato& s) { return s.testo == QStringLiteral("io") && !s.pannelli.contains(QStringLiteral("Avanti")); },
+  Tasto("Return");
+  s = Attendi([](const Stato& s) { return s.testo == "io" && !s.pannelli.contains("Avanti"); },
               "the next sentence, the first person focused");
   EXPECT_EQ(s.Esatti(), 1) << "nothing answered by the key that went on";
 }

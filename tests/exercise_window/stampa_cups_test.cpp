@@ -166,10 +166,7 @@ TEST_F(PrintServiceOfTheSystem, PrintsThroughCupsAndTellsWhatItAnswers) {
   const QRegularExpression nomeStampa(QStringLiteral("Fosku - %1 - \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d")
                                           .arg(QRegularExpression::escape(w.windowTitle())));
   QStringList boxes;
-  platform::SetMsgBoxHandler([&](const QString& t, int code) {
-    boxes << QStringLiteral("%1 %2").arg(code).arg(t);
-    return platform::vbYes;
-  });
+  platform::SetMsgBoxHandler(testsupport::Annota(boxes, platform::vbYes, true));
   // Ctrl+S as the pupil presses it: the boxes shown after "Avvio la stampa?", one a line.
   const auto stampa = [&] {
     boxes.clear();

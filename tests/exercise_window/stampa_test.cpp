@@ -5,10 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <thread>
 
 #include <QApplication>
 #include <QDialog>
@@ -32,6 +30,7 @@
 #include "support/exercise_fixture.h"
 #include "support/fake_print_service.h"
 #include "support/ink.h"
+#include "support/message_boxes.h"
 #include "support/recording_surface.h"
 #include "support/temp_dirs.h"
 
@@ -48,6 +47,17 @@ void Fill(platform::FlexGrid& g, int rows, const std::vector<int>& widths) {
   f.setPointSize(10);
   g.setFont(f);
 }
+
+// The tests of the print command put the printer, the print service and the message boxes back.
+class PrintCommand : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    platform::SetPrinterFactory({});
+    platform::SetPrintService(nullptr);
+    platform::SetMsgBoxHandler({});
+  }
+};
+using PrintedPages = PrintCommand;
 
 }  // namespace
 
@@ -206,7 +216,7 @@ bool Centrata(int r, int k) { return k >= 2 || (k == 0 && r > 0); }
 // The pages as they come out of the printer, painted through the same drawing code into
 // images: every row in its own band of the ruled table, every line of text inside its cell,
 // clear of the rules, aligned as on screen, and the header row at the top of every page.
-TEST(PrintedPages, RowsApartTextInsideItsCellsAndTheHeaderOnEveryPage) {
+TEST_F(PrintedPages, RowsApartTextInsideItsCellsAndTheHeaderOnEveryPage) {
   constexpr double kDpi = 144;  // 10 twips to the pixel
   constexpr int kMargine = 3;   // pixels of paper kept clear inside each cell (the gap is 60 twips)
   platform::FlexGrid g;
@@ -220,8 +230,6 @@ TEST(PrintedPages, RowsApartTextInsideItsCellsAndTheHeaderOnEveryPage) {
   platform::SetPrinterFactory([&] { return platform::ImagePages(&pagine, kDpi); });
   platform::SetMsgBoxHandler([](const QString&, int) { return platform::vbYes; });
   Stampa::ComandoStampa(nullptr, g);
-  platform::SetPrinterFactory({});
-  platform::SetMsgBoxHandler({});
   if (const char* keep = std::getenv("FOSKU_KEEP_PAGES")) {
     for (size_t p = 0; p < pagine.size(); ++p) pagine[p].save(QStringLiteral("%1-%2.png").arg(keep).arg(p + 1));
   }
@@ -297,7 +305,7 @@ TEST(PrintedPages, RowsApartTextInsideItsCellsAndTheHeaderOnEveryPage) {
   EXPECT_EQ(riga, g.Rows() - 1);  // every row printed once, each in a band of its own
 }
 
-TEST(PrintCommand, AsksAnnouncesPrintsAndEnds) {
+TEST_F(PrintCommand, AsksAnnouncesPrintsAndEnds) {
   platform::FlexGrid g;
   Fill(g, 1, {300});
   QStringList boxes;
@@ -312,10 +320,7 @@ TEST(PrintCommand, AsksAnnouncesPrintsAndEnds) {
     return s;
   });
   // "No": nothing printed, nothing else said.
-  platform::SetMsgBoxHandler([&](const QString& t, int code) {
-    boxes << QStringLiteral("%1 %2").arg(code).arg(t);
-    return platform::vbNo;
-  });
+  platform::SetMsgBoxHandler(testsupport::Annota(boxes, platform::vbNo, true));
   Stampa::ComandoStampa(nullptr, g);
   EXPECT_EQ(boxes, QStringList{"36 Avvio la stampa?"});
   EXPECT_EQ(made, 0);
@@ -335,12 +340,9 @@ TEST(PrintCommand, AsksAnnouncesPrintsAndEnds) {
   ASSERT_FALSE(printed.isEmpty());
   EXPECT_TRUE(printed.contains("box 2,2 482,322"));
   EXPECT_EQ(printed.last(), "end");
-
-  platform::SetPrinterFactory({});
-  platform::SetMsgBoxHandler({});
 }
 
-TEST(PrintCommand, PrintsARealPdf) {
+TEST_F(PrintCommand, PrintsARealPdf) {
   testsupport::TempDir dir;
   const QString path = QString::fromStdString(dir.path() + "/griglia.pdf");
   platform::FlexGrid g;
@@ -352,8 +354,6 @@ TEST(PrintCommand, PrintsARealPdf) {
   platform::SetPrinterFactory([&] { return platform::PdfSurface(path); });
   platform::SetMsgBoxHandler([](const QString&, int) { return platform::vbYes; });
   Stampa::ComandoStampa(nullptr, g);
-  platform::SetPrinterFactory({});
-  platform::SetMsgBoxHandler({});
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   const QByteArray bytes = f.readAll();
@@ -373,7 +373,7 @@ int PaginePdf(const QByteArray& pdf) {
 
 }  // namespace
 
-TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
+TEST_F(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
   testsupport::TempHome home;
   testsupport::TempDir altrove;
   const QString documenti = QString::fromStdString(home.home()) + "/Documents";
@@ -428,27 +428,15 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
     Fill(g, c.righe, {600, 3000});
     for (int r = 0; r < c.righe; ++r) g.SetTextMatrix(r, 1, QStringLiteral("che noi fossimo arrivati %1").arg(r));
     QStringList boxes;
-    platform::SetMsgBoxHandler([&](const QString& t, int code) {
-      boxes << QStringLiteral("%1 %2").arg(code).arg(t);
-      return platform::vbYes;
-    });
+    platform::SetMsgBoxHandler(testsupport::Annota(boxes, platform::vbYes, true));
     if (c.ucciso) {
-      const pid_t figlio = fork();
-      if (figlio == 0) {
-        std::signal(SIGXFSZ, SIG_DFL);
-        const testsupport::FileSizeLimit limite(c.limite);
-        Stampa::ComandoStampa(&finestra, g);
-        _exit(0);
-      }
-      int stato = 0;
-      const auto fine = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-      while (waitpid(figlio, &stato, WNOHANG) == 0 && std::chrono::steady_clock::now() < fine) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-      }
-      if (kill(figlio, 0) == 0) {
-        kill(figlio, SIGKILL);
-        waitpid(figlio, &stato, 0);
-      }
+      const int stato = testsupport::RunInChild(
+          [&] {
+            std::signal(SIGXFSZ, SIG_DFL);
+            const testsupport::FileSizeLimit limite(c.limite);
+            Stampa::ComandoStampa(&finestra, g);
+          },
+          30);
       EXPECT_TRUE(WIFSIGNALED(stato) && WTERMSIG(stato) == SIGXFSZ);
       EXPECT_TRUE(QDir(documenti).entryList({"*.pdf"}, QDir::Files | QDir::System).isEmpty());
       continue;
@@ -492,13 +480,11 @@ TEST(PrintCommand, WithoutAPrinterThePagesGoToAPdfInTheDocuments) {
     EXPECT_TRUE(fs::is_empty(altrove.path()));
     EXPECT_TRUE(QDir(documenti).entryList({".*"}, QDir::Files | QDir::Hidden | QDir::System).isEmpty());
   }
-  platform::SetPrintService(nullptr);
-  platform::SetMsgBoxHandler({});
 }
 
 // A session started without HOME prints under the home the system gives the user, never in a
 // folder at the root; a user with no home at all is told so.
-TEST(PrintCommand, WithoutHomeThePrintGoesUnderTheSystemsHome) {
+TEST_F(PrintCommand, WithoutHomeThePrintGoesUnderTheSystemsHome) {
   if (geteuid() != 0) GTEST_SKIP() << "only as root can the print run as a user whose home is not ours";
   constexpr unsigned kSconosciuto = 54321;  // a user the password database does not know
   ASSERT_EQ(getpwuid(kSconosciuto), nullptr);
@@ -541,7 +527,6 @@ TEST(PrintCommand, WithoutHomeThePrintGoesUnderTheSystemsHome) {
         c.uid);
     EXPECT_EQ(codice, 0);
     EXPECT_TRUE(fs::is_empty(qui.path()));
-    platform::SetPrintService(nullptr);
   }
 }
 
@@ -667,10 +652,7 @@ TEST_F(PrintService, EveryAnswerOfTheServiceIsToldAndNoWaitFreezesTheWindow) {
     r.imposta(*servizio);
     platform::SetPrintService(servizio);
     QStringList boxes;
-    platform::SetMsgBoxHandler([&](const QString& t, int code) {
-      boxes << QStringLiteral("%1 %2").arg(code).arg(t);
-      return platform::vbYes;
-    });
+    platform::SetMsgBoxHandler(testsupport::Annota(boxes, platform::vbYes, true));
     // While the program waits: what its modal box says, whether the window still paints, and
     // whether a press of the pointer on it gets through (it must not).
     QString attesa;

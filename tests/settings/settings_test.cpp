@@ -22,6 +22,7 @@ namespace {
 
 const std::string kDefaultFile =
     "True\r\nArial\r\n 48 \r\nArial\r\n 36 \r\nArial\r\n 24 \r\nArial\r\n 20 \r\nArial\r\n 16 \r\n";
+const std::string kSavedFile = "False\r\nVerdana\r\n 30 \r\nArial\r\n 36 \r\nArial\r\n 24 \r\nArial\r\n 20 \r\nArial\r\n 16 \r\n";
 
 class SettingsTest : public ::testing::Test {
  protected:
@@ -29,11 +30,11 @@ class SettingsTest : public ::testing::Test {
     FileIni = kFileIni;
     Impostazioni = Impostazioni_t{};
   }
-  std::string IniPath() const { return home_.config() + "/ImpostazioniProgrammiOlmea/Fosku/fosku.INI"; }
-  void WriteIni(const std::string& bytes) {
-    std::filesystem::create_directories(home_.config() + "/ImpostazioniProgrammiOlmea/Fosku");
-    testsupport::TempDir::WriteTo(IniPath(), bytes);
-  }
+  std::string Folder() const { return home_.config() + "/ImpostazioniProgrammiOlmea/Fosku"; }
+  std::string IniPath() const { return Folder() + "/fosku.INI"; }
+  void WriteIni(const std::string& bytes) { testsupport::TempDir::WriteTo(IniPath(), bytes); }
+  // How many entries the settings folder holds.
+  long Entries() const { return std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()); }
   testsupport::TempHome home_;
 };
 
@@ -126,7 +127,7 @@ TEST_F(SettingsTest, MissingFileGivesDefaults) {
 
 TEST_F(SettingsTest, FailedSaveLosesNothing) {
   PreparaCartelle();
-  WriteIni("False\r\nVerdana\r\n 30 \r\nArial\r\n 36 \r\nArial\r\n 24 \r\nArial\r\n 20 \r\nArial\r\n 16 \r\n");
+  WriteIni(kSavedFile);
   const std::string before = platform::ReadFileBytes(IniPath()).value();
   ImpostazioniPredefinite();
   std::string motivo;
@@ -138,7 +139,7 @@ TEST_F(SettingsTest, FailedSaveLosesNothing) {
   }
   EXPECT_NE(motivo.find("dimensione massima"), std::string::npos) << motivo;
   EXPECT_EQ(platform::ReadFileBytes(IniPath()).value(), before);
-  EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(IniPath()).parent_path()), fs::directory_iterator()), 1);
+  EXPECT_EQ(Entries(), 1);
 }
 
 TEST_F(SettingsTest, ASaveTellsAMissingFolderFromOneThatCannotBeEntered) {
@@ -231,8 +232,6 @@ TEST_F(SettingsTest, UncreatableFoldersDoNotStopStartUp) {
 }
 
 TEST_F(SettingsTest, AnythingButASettingsFileGivesTheDefaultsAtOnce) {
-  const std::string fosku = home_.config() + "/ImpostazioniProgrammiOlmea/Fosku";
-  const std::string saved = "False\r\nVerdana\r\n 30 \r\nArial\r\n 36 \r\nArial\r\n 24 \r\nArial\r\n 20 \r\nArial\r\n 16 \r\n";
   struct Case {
     const char* name;
     std::function<void()> make;
@@ -243,12 +242,12 @@ TEST_F(SettingsTest, AnythingButASettingsFileGivesTheDefaultsAtOnce) {
       {"a link to an endless device", [&] { fs::create_symlink("/dev/zero", IniPath()); }},
       {"a folder", [&] { fs::create_directories(IniPath() + "/x"); }},
       {"a good start padded past any settings file", [&] {
-         WriteIni(saved);
+         WriteIni(kSavedFile);
          fs::resize_file(IniPath(), platform::kSettingsFile.maxBytes + 1);
        }},
   };
   for (const Case& c : cases) {
-    fs::create_directories(fosku);
+    fs::create_directories(Folder());
     c.make();
     Impostazioni = Impostazioni_t{};
     const auto start = std::chrono::steady_clock::now();
@@ -256,7 +255,7 @@ TEST_F(SettingsTest, AnythingButASettingsFileGivesTheDefaultsAtOnce) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3)) << c.name;
     ExpectDefaults();
     fifo.reset();
-    fs::remove_all(fosku);
+    fs::remove_all(Folder());
   }
 }
 
@@ -310,7 +309,7 @@ TEST_F(SettingsTest, ANameTheCodePageCannotSpellIsSavedAsOneItCan) {
 }
 
 TEST_F(SettingsTest, AReadOnlyFolderKeepsTheChangeInTheFile) {
-  const std::string folder = home_.config() + "/ImpostazioniProgrammiOlmea/Fosku";
+  const std::string folder = Folder();
   WriteIni(kDefaultFile);
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
   Impostazioni = Impostazioni_t{};
@@ -344,7 +343,7 @@ TEST_F(SettingsTest, ALinkIsWrittenThroughOnlyToAPlainFileOfTheUsersOwn) {
     // What fosku.INI links to, when not straight to that path.
     std::function<std::string(const testsupport::TempDir& elsewhere)> via = nullptr;
   };
-  const std::string folder = home_.config() + "/ImpostazioniProgrammiOlmea/Fosku";
+  const std::string folder = Folder();
   const std::vector<Case> cases = {
       // Each link's relative target is read from the link's own folder, at every depth: read
       // from the folder of the link first named, or from where the program runs, it leads nowhere.
@@ -510,14 +509,13 @@ TEST_F(SettingsTest, NothingAtTheTemporarysNameStopsASave) {
     LeggiImpostazioni();
     EXPECT_FALSE(Impostazioni.SuoniAttivati);
     // Nothing else is left beside the file: the stale temporary is gone, a stray entry is not.
-    const fs::path folder = fs::path(IniPath()).parent_path();
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), c.stays ? 2 : 1);
+    EXPECT_EQ(Entries(), c.stays ? 2 : 1);
     EXPECT_EQ(fs::exists(fs::symlink_status(temp)), c.stays);
     if (c.stays) {
       EXPECT_EQ(fs::symlink_status(temp).type(), kind);
     }
     EXPECT_EQ(platform::ReadFileBytes(elsewhere.path() + "/altro.txt").value_or("altro"), "altro");
-    fs::remove_all(folder);
+    fs::remove_all(Folder());
   }
 }
 
@@ -525,7 +523,6 @@ TEST_F(SettingsTest, NothingAtTheTemporarysNameStopsASave) {
 // saving them would lose the fonts for good. A file made read-only keeps its fonts on purpose.
 // Neither is replaced; "Esci" says why.
 TEST_F(SettingsTest, AFileTheUserCannotReadOrHasMadeReadOnlyIsLeftAsItIs) {
-  const std::string saved = "False\r\nVerdana\r\n 30 \r\nArial\r\n 36 \r\nArial\r\n 24 \r\nArial\r\n 20 \r\nArial\r\n 16 \r\n";
   struct Case {
     const char* name;
     fs::perms mode;
@@ -539,7 +536,7 @@ TEST_F(SettingsTest, AFileTheUserCannotReadOrHasMadeReadOnlyIsLeftAsItIs) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    WriteIni(saved);
+    WriteIni(kSavedFile);
     fs::permissions(IniPath(), c.mode);
     const int code = testsupport::RunAsPlainUser({home_.config()}, [&] {
       LeggiImpostazioni();  // at start-up: the defaults on any failure, as ever
@@ -552,8 +549,8 @@ TEST_F(SettingsTest, AFileTheUserCannotReadOrHasMadeReadOnlyIsLeftAsItIs) {
     EXPECT_EQ(code, 0);
     EXPECT_EQ(fs::status(IniPath()).permissions(), c.mode);
     fs::permissions(IniPath(), fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(platform::ReadFileBytes(IniPath()).value(), saved);
-    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(IniPath()).parent_path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(platform::ReadFileBytes(IniPath()).value(), kSavedFile);
+    EXPECT_EQ(Entries(), 1);
   }
 }
 

@@ -143,6 +143,38 @@ FileSizeLimit::~FileSizeLimit() {
   setrlimit(RLIMIT_FSIZE, &limit);
 }
 
+namespace {
+
+// Waits at most `seconds` for the child to end; one that is still running then is killed, a
+// failure. Its wait status, or -1 when it cannot be waited for.
+int WaitForChild(pid_t child, int seconds) {
+  int status = 0;
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  pid_t ended = 0;
+  while ((ended = waitpid(child, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < limit) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  if (ended < 0) return -1;
+  if (ended == 0) {
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    ADD_FAILURE() << "the child process did not end within " << seconds << " s";
+  }
+  return status;
+}
+
+}  // namespace
+
+int RunInChild(const std::function<void()>& body, int seconds) {
+  const pid_t child = fork();
+  if (child < 0) return -1;
+  if (child == 0) {
+    body();
+    _exit(0);
+  }
+  return WaitForChild(child, seconds);
+}
+
 int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int()>& body, unsigned uid) {
   const bool root = geteuid() == 0;
   if (root) {
@@ -163,19 +195,8 @@ int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int(
     _exit(body());
   }
   // The body is the code under test: one that hangs is stopped after a bound, a failure.
-  int status = 0;
-  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  pid_t finito = 0;
-  while ((finito = waitpid(child, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < limite) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  if (finito == 0) {
-    kill(child, SIGKILL);
-    waitpid(child, &status, 0);
-    ADD_FAILURE() << "the code run as another user did not end within 20 s";
-    return -1;
-  }
-  if (finito != child || !WIFEXITED(status)) return -1;
+  const int status = WaitForChild(child, 20);
+  if (!WIFEXITED(status)) return -1;
   const int code = WEXITSTATUS(status);
   return code == 125 ? -1 : code;
 }

@@ -103,4 +103,8 @@ class FileSizeLimit {
 constexpr unsigned kNobody = 65534;
 int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int()>& body, unsigned uid = kNobody);
 
+// Runs `body` in a child process (which then ends with code 0) and waits at most `seconds` for it;
+// one still running then is killed, a failure. The child's wait status, or -1 when it could not run.
+int RunInChild(const std::function<void()>& body, int seconds = 20);
+
 }  // namespace testsupport

@@ -66,8 +66,7 @@ TEST_F(Colours, EveryKindOfColouredControlIsExactAndLegible) {
   Module1::RegistraFinestre();
   const std::vector<std::pair<const char*, std::function<void()>>> finestre = {
       {"menu", [] {
-         auto& m = platform::Instance<FormMenu>();
-         m.Show();
+         auto& m = testsupport::Mostrata<FormMenu>();
          m.Form_MouseMove();
          m.Command1_MouseMove(3);
          Verifica("hovered", m.Command1[3], kRosso);
@@ -77,8 +76,7 @@ TEST_F(Colours, EveryKindOfColouredControlIsExactAndLegible) {
          Verifica("tick", m.Check1, kBianco, true, 0, Casella(m.Check1, QStyle::SE_CheckBoxIndicator).adjusted(2, 2, -2, -2));
        }},
       {"answer buttons", [] {
-         auto& w = platform::Instance<Form1>();
-         w.Show();
+         auto& w = testsupport::Mostrata<Form1>();
          const int giusto = w.RispostaGiusta, sbagliato = (giusto + 1) % 3, altro = (giusto + 2) % 3;
          Verifica("neutral", w.Command1[0], kAzzurro);
          w.Command1_Click(sbagliato);
@@ -89,8 +87,7 @@ TEST_F(Colours, EveryKindOfColouredControlIsExactAndLegible) {
          Verifica("neutral, answered", w.Command1[static_cast<size_t>(altro)], kAzzurro);
        }},
       {"word labels", [] {
-         auto& w = platform::Instance<Form9>();
-         w.Show();
+         auto& w = testsupport::Mostrata<Form9>();
          w.Label3_Click(2);
          w.Label3_Click(1);
          Verifica("wrong", w.Label3[2], kRosso, true, 1);
@@ -98,8 +95,7 @@ TEST_F(Colours, EveryKindOfColouredControlIsExactAndLegible) {
          Verifica("other", w.Label3[0], kBianco, true, 1);
        }},
       {"sentence pairs", [] {
-         auto& a = platform::Instance<Form14>();
-         a.Show();
+         auto& a = testsupport::Mostrata<Form14>();
          Verifica("window", a.Surface(), kAzzurro, false);
          Verifica("sentence", a.Label3[0], kBianco);
          a.Label4_DragDrop(0, 0);
@@ -110,8 +106,7 @@ TEST_F(Colours, EveryKindOfColouredControlIsExactAndLegible) {
          Verifica("caption", a.Label6[0], kAzzurro, true, 0);
        }},
       {"tables", [] {
-         auto& w = platform::Instance<Form10>();
-         w.Show();
+         auto& w = testsupport::Mostrata<Form10>();
          Verifica("empty row", w.Label1[0], kGiallo, true, 2);
          int libera = 0;
          const int celle = static_cast<int>(w.Label1.size());
@@ -122,8 +117,7 @@ TEST_F(Colours, EveryKindOfColouredControlIsExactAndLegible) {
          Verifica("form", w.Label3[(static_cast<size_t>(libera) + 1) % w.Label3.size()], kBianco, true, 2);
        }},
       {"classification", [] {
-         auto& w = platform::Instance<Form11>();
-         w.Show();
+         auto& w = testsupport::Mostrata<Form11>();
          w.Text1->setText(w.InfinitoAtteso);
          w.Text1_KeyUp(13, 0);
          Verifica("infinitive, answered", w.Text1, w.Text1->palette().color(QPalette::Disabled, QPalette::Base));
@@ -147,16 +141,14 @@ TEST_F(Colours, EveryKindOfColouredControlIsExactAndLegible) {
          }
        }},
       {"answer box", [] {
-         auto& w = platform::Instance<Form18>();
-         w.Show();
+         auto& w = testsupport::Mostrata<Form18>();
          w.Text1[0]->setText(w.RispostaAttesa);
          w.Text1_KeyUp(0, 13);
          ASSERT_FALSE(w.Text1[0]->isEnabled());
          Verifica("answered", w.Text1[0], w.Text1[0]->palette().color(QPalette::Disabled, QPalette::Base));
        }},
       {"conjugation tables", [] {
-         auto& w = platform::Instance<Form3>();
-         w.Show();
+         auto& w = testsupport::Mostrata<Form3>();
          Verifica("margin", w.Surface(), QColor(0, 128, 0), false, 0, QRect(0, 0, 4, w.Surface()->height()));
          Verifica("frame", w.Frame2[1], kGiallo, true, 4);
          Verifica("option", w.Option2[0], kGiallo, true, 0);

@@ -41,8 +41,7 @@ void TastoAlFuoco(Qt::Key k) {
 // The window on show and active: keys go to the active window.
 template <class W>
 W& Aperta() {
-  auto& w = platform::Instance<W>();
-  w.Show();
+  auto& w = testsupport::Mostrata<W>();
   EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
   return w;
 }

@@ -74,8 +74,7 @@ TEST_F(AnswerButtons, MenusAndViewsOfEveryWindow) {
 }
 
 TEST_F(AnswerButtons, AnswersThroughRealClicks) {
-  auto& w = platform::Instance<Form7>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form7>();
   ASSERT_EQ(w.Griglia->Rows(), 2);
   EXPECT_EQ(w.Griglia->TextMatrix(1, 0), "1");
   EXPECT_EQ(w.Griglia->TextMatrix(1, 1), w.Label2->text());
@@ -128,8 +127,7 @@ TEST_F(AnswerButtons, AnswersThroughRealClicks) {
 }
 
 TEST_F(AnswerButtons, ResetChangesOnlyTheCounters) {
-  auto& w = platform::Instance<Form4>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form4>();
   QTest::mouseClick(w.Command1[static_cast<size_t>((w.RispostaGiusta + 1) % 3)], Qt::LeftButton);
   QTest::mouseClick(w.Command1[static_cast<size_t>(w.RispostaGiusta)], Qt::LeftButton);
   const QString item = w.Label2->text();
@@ -152,8 +150,7 @@ TEST_F(AnswerButtons, CountersStopAt32767) {
 
 TEST_F(AnswerButtons, ReturnToTheMenuAndBackStartsAfresh) {
   Module1::RegistraFinestre();  // as at start-up: the return command leads to the menu
-  auto& w = platform::Instance<Form1>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form1>();
   QTest::mouseClick(w.Command1[static_cast<size_t>(w.RispostaGiusta)], Qt::LeftButton);
   w.mnuEsci->trigger();
   EXPECT_TRUE(platform::Instance<FormMenu>().IsLoaded());
@@ -166,8 +163,7 @@ TEST_F(AnswerButtons, ReturnToTheMenuAndBackStartsAfresh) {
 }
 
 TEST_F(AnswerButtons, ActivationRunsOncePerShowing) {
-  auto& w = platform::Instance<Form5>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form5>();
   const QString item = w.Label2->text();
   // A message box or another window taking the focus and giving it back changes nothing.
   QEvent deactivate(QEvent::WindowDeactivate), activate(QEvent::WindowActivate);
@@ -182,8 +178,7 @@ TEST_F(AnswerButtons, Form1DrawsFromItsListsAndJudgesTheClass) {
   program.Write("testiFosku/1/are.txt", "parl\r\n\r\n   \r\n");
   program.Write("testiFosku/1/ere.txt", "cred,tem\r\n");
   program.Write("testiFosku/1/ire.txt", "dorm\r\n");
-  auto& w = platform::Instance<Form1>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form1>();
   EXPECT_EQ(w.Command1[0]->text(), "1°\r\nconiugazione");
   int seen[3] = {0, 0, 0};
   for (int i = 0; i < 600; ++i) {
@@ -200,8 +195,7 @@ TEST_F(AnswerButtons, Form1DrawsFromItsListsAndJudgesTheClass) {
 TEST_F(AnswerButtons, AWindowWithNoUsableListSaysWhichFilesAndDisablesItsButtons) {
   testsupport::TempProgramFolder program;  // no data at all
   program.Write("testiFosku/1/are.txt", "\r\n  \r\n");
-  auto& w = platform::Instance<Form1>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form1>();
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains(QString::fromStdString("manca il file \"" + program.path() + "/testiFosku/1/ire.txt\"")))
       << messages[0].toStdString();
@@ -246,8 +240,7 @@ bool IsFormOf(const QString& item, int c, const std::vector<int>& tenses) {
 TEST_F(AnswerButtons, EachWindowsDrawIsTheEnginesFormAndTheRightButton) {
   testsupport::TempProgramFolder program(true);
   {
-    auto& w = platform::Instance<Form5>();
-    w.Show();
+    auto& w = testsupport::Mostrata<Form5>();
     for (int i = 0; i < 200; ++i) {
       EXPECT_TRUE(IsFormOf(w.Label2->text(), w.RispostaGiusta, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}))
           << w.Label2->text().toStdString();
@@ -256,8 +249,7 @@ TEST_F(AnswerButtons, EachWindowsDrawIsTheEnginesFormAndTheRightButton) {
     w.Unload();
   }
   {
-    auto& w = platform::Instance<Form7>();
-    w.Show();
+    auto& w = testsupport::Mostrata<Form7>();
     int congiuntivi = 0;
     for (int i = 0; i < 300; ++i) {
       const QString item = w.Label2->text();
@@ -276,8 +268,7 @@ TEST_F(AnswerButtons, EachWindowsDrawIsTheEnginesFormAndTheRightButton) {
     w.Unload();
   }
   {
-    auto& w = platform::Instance<Form4>();
-    w.Show();
+    auto& w = testsupport::Mostrata<Form4>();
     for (int i = 0; i < 300; ++i) {
       const int group = w.RispostaGiusta;
       std::vector<int> tenses;
@@ -296,8 +287,7 @@ TEST_F(AnswerButtons, EachWindowsDrawIsTheEnginesFormAndTheRightButton) {
 }
 
 TEST_F(AnswerButtons, FontCommandChangesTheGroupAndTheNextWindowOfTheGroupUsesIt) {
-  auto& w = platform::Instance<Form1>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form1>();
   CommDlgs::SetFontChooser([](QWidget*, const CommDlgs::FontRequest&) -> std::optional<CommDlgs::FontChoice> {
     return CommDlgs::FontChoice{"Liberation Serif", 300, 700, false, false};
   });
@@ -334,8 +324,7 @@ QColor Didascalia(QPushButton* b) {
 }  // namespace
 
 TEST_F(AnswerButtons, ADisabledButtonIsPaintedUnlikeAnEnabledOneAndStillReads) {
-  auto& w = platform::Instance<Form7>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form7>();
   const int right = w.RispostaGiusta;
   QPushButton* altro = w.Command1[static_cast<size_t>((right + 1) % 3)];
   QPushButton* giusto = w.Command1[static_cast<size_t>(right)];
@@ -356,8 +345,7 @@ TEST_F(AnswerButtons, ADisabledButtonIsPaintedUnlikeAnEnabledOneAndStillReads) {
 }
 
 TEST_F(AnswerButtons, OnlyTheFocusedButtonPaintsTheFocusFrame) {
-  auto& w = platform::Instance<Form7>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form7>();
   w.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
   // The frame: a dotted line 4 pixels inside the button's edge, in the caption's colour; a dot

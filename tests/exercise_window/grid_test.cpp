@@ -162,8 +162,7 @@ TEST_F(Griglie, NoTextIsCutAt1024x768) {
 }
 
 TEST_F(Griglie, TheFullConjugationTableCutsNothing) {
-  auto& w = platform::Instance<Form3>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form3>();
   for (int tipo = 0; tipo < 5; ++tipo) {
     SCOPED_TRACE(tipo);
     w.Option1_Click(tipo);

@@ -160,8 +160,7 @@ TEST_F(PrintServiceOfTheSystem, PrintsThroughCupsAndTellsWhatItAnswers) {
   for (const char* p : {"cupsd", "lpadmin", "cupsreject", "cupsdisable"}) ASSERT_FALSE(Programma(p).isEmpty()) << p;
   ASSERT_TRUE(QFileInfo::exists(kPpd));
   ASSERT_TRUE(cups.Avvia());
-  auto& w = platform::Instance<Form11>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form11>();
   const QString documenti = QString::fromStdString(home.home()) + "/Documents";
   const QRegularExpression nomeStampa(QStringLiteral("Fosku - %1 - \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d")
                                           .arg(QRegularExpression::escape(w.windowTitle())));

@@ -619,8 +619,7 @@ TEST_F(PrintService, EveryAnswerOfTheServiceIsToldAndNoWaitFreezesTheWindow) {
        "Aula", nullptr},
   };
 
-  auto& w = platform::Instance<Form7>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form7>();
   w.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
   const QString documenti = QString::fromStdString(home.home()) + "/Documents";

@@ -26,8 +26,7 @@ class FittingVerb : public testsupport::ExerciseTest {
     std::string bytes;
     for (const auto& r : righe) bytes += platform::EncodeCp1252(r) + "\r\n";
     programma.Write("testiFosku/9/fosku.txt", bytes);
-    auto& w = platform::Instance<Form19>();
-    w.Show();
+    auto& w = testsupport::Mostrata<Form19>();
     return w;
   }
   testsupport::TempProgramFolder programma;
@@ -175,11 +174,7 @@ TEST_F(FittingVerb, EveryCaptionFitsItsButton) {
     ModuloPerIni::Impostazioni.NomeFont[3] = c.font;
     ModuloPerIni::Impostazioni.DimensioneFont[3] = static_cast<std::int16_t>(c.punti);
     auto& w = Apri({c.riga});
-    if (c.scala != 1.0) {
-      w.SetWidth(w.Width() * c.scala);
-      w.SetHeight(w.Height() * c.scala);
-      QCoreApplication::processEvents();
-    }
+    if (c.scala != 1.0) testsupport::Scala(w, c.scala, c.scala);
     for (int n = 0; n < 3; ++n) {
       const int punti = w.Command1[0]->font().pointSize();
       EXPECT_EQ(punti < c.punti, c.piuPiccolo) << punti;

@@ -8,6 +8,7 @@
 #include "support/ink.h"
 #include "support/pixels.h"
 #include "exercises/sentences_fixture.h"
+#include "support/exercise_fixture.h"
 
 namespace {
 
@@ -109,9 +110,7 @@ TEST_F(Form13Test, ShowsTheSentenceWithTheRedPredicate) {
   f.GeneraEsercizio();
 
   // After a resize the sentence is centred again.
-  f.SetWidth(f.Width() * 0.6);
-  f.SetHeight(f.Height() * 0.7);
-  QCoreApplication::processEvents();
+  testsupport::Scala(f, 0.6, 0.7);
   ControllaFrase(f);
 }
 
@@ -138,11 +137,7 @@ TEST_F(Form13Test, ALongSentenceFitsItsFrame) {
     Scrivi("testiFosku/5/nominale.txt", {});
     auto& f = Finestra();
     f.Show();
-    if (c.scala != 1.0) {
-      f.SetWidth(f.Width() * c.scala);
-      f.SetHeight(f.Height() * c.scala);
-      QCoreApplication::processEvents();
-    }
+    if (c.scala != 1.0) testsupport::Scala(f, c.scala, c.scala);
     EXPECT_TRUE(f.Label2->wordWrap());
     const int scelta = ModuloPerIni::Impostazioni.DimensioneFont[3];
     if (c.piuPiccolo) {

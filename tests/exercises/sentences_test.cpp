@@ -11,6 +11,7 @@
 #include "platform/random.h"
 #include "platform/twips.h"
 #include "exercises/sentences_fixture.h"
+#include "support/exercise_fixture.h"
 
 namespace {
 
@@ -192,8 +193,7 @@ TEST_F(FieldListTest, ACommaLineGivesTwoItemsEachShownByItself) {
   Scrivi("testiFosku/6/corrette.txt", {"Il sole splende, la luna brilla"});
   Scrivi("testiFosku/6/scorrette.txt", {});
   platform::SeedRandom(11);
-  auto& f = platform::Instance<Form20>();
-  f.Show();
+  auto& f = testsupport::Mostrata<Form20>();
   ASSERT_EQ(f.NumeroPrimaLista, 2);
   EXPECT_EQ(f.PrimaLista[1], "Il sole splende");
   EXPECT_EQ(f.PrimaLista[2], "la luna brilla");
@@ -209,8 +209,7 @@ TEST_F(FieldListTest, BlankItemsTakeRowsButAreNeverShown) {
   Scrivi("testiFosku/7/attive.txt", {"", "   ", "Il vento muove le foglie.", ""});
   Scrivi("testiFosku/7/passive.txt", {"  ", "Le foglie sono mosse dal vento."});
   platform::SeedRandom(5);
-  auto& f = platform::Instance<Form17>();
-  f.Show();
+  auto& f = testsupport::Mostrata<Form17>();
   EXPECT_EQ(f.NumeroPrimaLista, 4);
   EXPECT_EQ(f.NumeroSecondaLista, 2);
   std::map<QString, int> visti;
@@ -229,8 +228,7 @@ TEST_F(FieldListTest, BothListsAreDrawnAboutEquallyWhateverTheirLengths) {
   Scrivi("testiFosku/4/transitivi.txt", {"mangiare"});
   Scrivi("testiFosku/4/intransitivi.txt", lunga);
   platform::SeedRandom(2024);
-  auto& f = platform::Instance<Form12>();
-  f.Show();
+  auto& f = testsupport::Mostrata<Form12>();
   ASSERT_EQ(f.NumeroSecondaLista, 400);
   int corto = 0;
   const int prove = 2000;
@@ -246,8 +244,7 @@ TEST_F(FieldListTest, ListsStopAtTheirCapacity) {
   for (int i = 1; i <= 520; ++i) molte.push_back("verbo" + std::to_string(i));
   Scrivi("testiFosku/4/transitivi.txt", molte);
   Scrivi("testiFosku/4/intransitivi.txt", {"correre"});
-  auto& f = platform::Instance<Form12>();
-  f.Show();
+  auto& f = testsupport::Mostrata<Form12>();
   EXPECT_EQ(f.NumeroPrimaLista, DueBottoni::kCapacita);
   EXPECT_EQ(f.PrimaLista.back(), "verbo500");
 }

@@ -103,8 +103,7 @@ TEST_F(TypedAnswers, LayoutAndOpeningState) {
 }
 
 TEST_F(TypedAnswers, JudgingATypedAnswer) {
-  auto& w = platform::Instance<Form6>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form6>();
   SoloVerboAre("cant");
   w.GeneraEsercizio();
   ASSERT_EQ(w.RispostaAttesa, "cantare");
@@ -163,8 +162,7 @@ TEST_F(TypedAnswers, JudgingATypedAnswer) {
 }
 
 TEST_F(TypedAnswers, FindTheInfinitiveOfTheDrawnVerb) {
-  auto& w = platform::Instance<Form6>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form6>();
   std::set<int> classi;
   std::set<int> tempi;
   std::set<int> persone;
@@ -195,8 +193,7 @@ TEST_F(TypedAnswers, FindTheInfinitiveOfTheDrawnVerb) {
 }
 
 TEST_F(TypedAnswers, RootThenEnding) {
-  auto& w = platform::Instance<Form2>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form2>();
   w.RadiciInfinito = {std::vector<std::string>{"", "parl"}, std::vector<std::string>{""},
                       std::vector<std::string>{""}};
   w.GeneraEsercizio();
@@ -245,8 +242,7 @@ TEST_F(TypedAnswers, RootThenEnding) {
 }
 
 TEST_F(TypedAnswers, EmptyInfinitiveListsNeverHang) {
-  auto& w = platform::Instance<Form2>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form2>();
   w.RadiciInfinito = {std::vector<std::string>{"", "  ", ""}, std::vector<std::string>{""},
                       std::vector<std::string>{"", "dorm"}};
   for (int n = 0; n < 30; ++n) {
@@ -294,8 +290,7 @@ TEST_F(TypedAnswers, CompleteTheSentence) {
   testsupport::TempProgramFolder programma;
   // Only the file of the passato prossimo has sentences, one of them after an empty line.
   programma.Write("testiFosku/8/4.txt", platform::EncodeCp1252("\r\nSara#è tornata#a casa. [tornare]\r\n"));
-  auto& w = platform::Instance<Form18>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form18>();
   EXPECT_TRUE(messages.isEmpty());
   EXPECT_EQ(w.TempoEstratto, 4);
   EXPECT_EQ(CostruisciFosku::IndiceEstratto, 2);
@@ -354,8 +349,7 @@ TEST_F(TypedAnswers, ShippedSentenceFiles) {
 
 TEST_F(TypedAnswers, FontCommandCentresTheItemAgain) {
   // The group and the answer boxes' font: the font command's test over every window.
-  auto& w = platform::Instance<Form2>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form2>();
   CommDlgs::SetFontChooser([](QWidget*, const CommDlgs::FontRequest&) -> std::optional<CommDlgs::FontChoice> {
     return CommDlgs::FontChoice{"DejaVu Serif", 190, 400, false, false};
   });
@@ -364,8 +358,7 @@ TEST_F(TypedAnswers, FontCommandCentresTheItemAgain) {
 }
 
 TEST_F(TypedAnswers, ReopeningStartsAfresh) {
-  auto& w = platform::Instance<Form6>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form6>();
   Rispondi(w, "sbagliato");
   w.BottoneAvanti_Click();
   w.GeneraEsercizio();
@@ -379,8 +372,7 @@ TEST_F(TypedAnswers, ReopeningStartsAfresh) {
 }
 
 TEST_F(TypedAnswers, MenuKeysWorkWhileTypingAnAnswer) {
-  auto& w = platform::Instance<Form6>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form6>();
   w.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
   w.Text1[0]->setFocus();

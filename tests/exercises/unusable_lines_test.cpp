@@ -261,8 +261,7 @@ TEST_F(UnusableLines, TheSentenceWithoutItsSubjectStartsWithACapital) {
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.riga);
     Scrivi({"testiFosku/3/sottinteso.txt", {c.riga}});
-    auto& w = platform::Instance<Form15>();
-    w.Show();
+    auto& w = testsupport::Mostrata<Form15>();
     EXPECT_EQ(Parole(w), c.prima);
     w.Command1_Click((c.bottone + 1) % 6);
     EXPECT_EQ(w.Griglia->TextMatrix(1, 1), c.prima);

@@ -67,8 +67,7 @@ TEST_F(WordBoards, SentenceLinesAndTags) {
 
 TEST_F(WordBoards, ClickingThePredicate) {
   Scrivi("testiFosku/3/liv1.txt", {"", "il gatto#0#dorme#1#sul divano#0#"});
-  auto& w = platform::Instance<Form9>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form9>();
   ASSERT_EQ(w.NumeroFrasi, 2);
   EXPECT_EQ(CostruisciFosku::IndiceEstratto, 2);  // the blank line keeps its row and is never drawn
   EXPECT_EQ(Testi(w), (QStringList{"Il gatto ", "dorme ", "sul divano "}));
@@ -122,8 +121,7 @@ TEST_F(WordBoards, HiddenChunksAndWrapping) {
   std::string lunga;
   for (int i = 0; i < 40; ++i) lunga += "parola" + std::to_string(i) + (i == 5 ? "#1#" : "#0#");
   Scrivi("testiFosku/3/liv2.txt", {lunga});
-  auto& w = platform::Instance<Form9>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form9>();
   EXPECT_TRUE(w.Label3[0]->isHidden());
   EXPECT_EQ(w.Label3[0]->width(), 0);
   // The first word shown begins the sentence with its capital.
@@ -158,8 +156,7 @@ TEST_F(WordBoards, HiddenChunksAndWrapping) {
 
 TEST_F(WordBoards, TheFontCommandLaysTheWordsOutAgain) {
   Scrivi("testiFosku/3/liv1.txt", {"il gatto#0#dorme#1#sul divano#0#"});
-  auto& w = platform::Instance<Form9>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form9>();
   EXPECT_EQ(w.Label3[1]->font().pointSize(), ModuloPerIni::Impostazioni.DimensioneFont[4]);
   EXPECT_TRUE(w.Label3[1]->font().bold());
   CommDlgs::SetFontChooser([](QWidget*, const CommDlgs::FontRequest&) -> std::optional<CommDlgs::FontChoice> {
@@ -173,8 +170,7 @@ TEST_F(WordBoards, TheFontCommandLaysTheWordsOutAgain) {
 
 TEST_F(WordBoards, MenusOfTheWordWindows) {
   Scrivi("testiFosku/3/liv1.txt", {"il gatto#0#dorme#1#"});
-  auto& w = platform::Instance<Form9>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form9>();
   EXPECT_EQ(w.mnuUtil->title(), "Utilità     ");
   EXPECT_EQ(w.mnuAzzera->text(), "&Azzera conteggio     ");
   EXPECT_TRUE(w.mnuFont->shortcut().isEmpty());
@@ -200,8 +196,7 @@ TEST_F(WordBoards, MenusOfTheWordWindows) {
 
 TEST_F(WordBoards, MissingLevelFilesNeverHang) {
   Scrivi("testiFosku/3/liv1.txt", {"   ", "senza cancelletti"});
-  auto& w = platform::Instance<Form9>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form9>();
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("liv1.txt"));
   EXPECT_TRUE(w.mnuLivelli->menuAction()->isEnabled());  // another level can be chosen
@@ -254,8 +249,7 @@ TEST_F(WordBoards, ThePersonOfTheVerb) {
 
 TEST_F(WordBoards, ARightPersonShowsTheSubject) {
   Scrivi("testiFosku/3/sottinteso.txt", {"[noi]#0#andiamo#1#al mare#0#"});
-  auto& w = platform::Instance<Form15>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form15>();
   EXPECT_EQ(w.Label1->text(), "Riconosci la persona del verbo");
   EXPECT_TRUE(w.Label3[0]->isHidden());
   EXPECT_EQ(w.Label3[1]->x(), w.Label3[0]->x());
@@ -292,8 +286,7 @@ TEST_F(WordBoards, ARightPersonShowsTheSubject) {
 TEST_F(WordBoards, ASentenceWithoutSubjectOrWithoutFile) {
   // A sentence without a hidden subject is never drawn: no person could be right.
   Scrivi("testiFosku/3/sottinteso.txt", {"piove#1#"});
-  auto& w = platform::Instance<Form15>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form15>();
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("sottinteso.txt\" non ha nessuna riga utilizzabile")) << messages[0].toStdString();
   for (QPushButton* b : w.Command1) EXPECT_FALSE(b->isEnabled());
@@ -345,8 +338,7 @@ TEST_F(WordBoards, ShippedSentenceFiles) {
 TEST_F(WordBoards, LevelsAfterARightAnswerAndBlankRows) {
   Scrivi("testiFosku/3/liv1.txt", {"uno#0#due#0#", "il gatto#0#dorme#1#"});
   Scrivi("testiFosku/3/liv2.txt", {"il cane#0#abbaia#1#", "   "});
-  auto& w = platform::Instance<Form9>();
-  w.Show();
+  auto& w = testsupport::Mostrata<Form9>();
   // A sentence with no predicate could only be answered wrong: its row is never drawn.
   for (int n = 0; n < 20; ++n) {
     EXPECT_EQ(CostruisciFosku::IndiceEstratto, 2);

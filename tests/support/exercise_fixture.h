@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <string>
@@ -20,6 +21,21 @@
 #include "support/temp_dirs.h"
 
 namespace testsupport {
+
+// The window, on show.
+template <class W>
+W& Mostrata() {
+  auto& w = platform::Instance<W>();
+  w.Show();
+  return w;
+}
+
+// The window made `scala` times as wide and as high, as the pupil drags its corner.
+inline void Scala(platform::Form& w, double larghezza, double altezza) {
+  w.SetWidth(w.Width() * larghezza);
+  w.SetHeight(w.Height() * altezza);
+  QCoreApplication::processEvents();
+}
 
 class ExerciseTest : public ::testing::Test {
  protected:

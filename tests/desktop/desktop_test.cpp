@@ -209,7 +209,25 @@ class Desktop : public ::testing::Test {
     EXPECT_EQ(s.area.toStdString(), "0,40,1024,728") << "the screen less the dock";
   }
 
-  // From the start window to the menu.
+  // Space on the control with the focus until an answer is right, moving on by `tasto` after
+  // each wrong one, at most `prove` times: a wrong answer leaves the focus where it is, and the key
+  // that moves it never answers and stays among the controls on show of the open step.
+  Stato RispondiFinoAlGiusto(Stato s, const std::function<bool(const Stato&)>& giusto, const QString& tasto, int prove) {
+    for (int prova = 0; prova < prove && !giusto(s) && !HasFailure(); ++prova) {
+      const Stato prima = s;
+      Tasto("space");
+      s = Attendi([&](const Stato& s) { return s.Errati() == prima.Errati() + 1 || giusto(s); }, "the answer judged");
+      if (giusto(s)) break;
+      EXPECT_EQ(s.fuoco.toStdString(), prima.fuoco.toStdString()) << "a wrong answer leaves the focus where it is";
+      Tasto(tasto);
+      s = Attendi([&](const Stato& s) { return s.fuoco != prima.fuoco; }, "the focus moved");
+      EXPECT_EQ(s.Errati(), prima.Errati() + 1) << "the key that moves the focus never answers";
+      EXPECT_EQ(s.pannello.toStdString(), prima.pannello.toStdString()) << "the focus stays in the open step";
+      EXPECT_TRUE(s.visibile) << "the focus never reaches a control that is not on show";
+    }
+    return s;
+  }
+
   void AlMenu() {
     AttendiFuoco("Fosku", "Avvio");
     SottoIlDock();
@@ -270,27 +288,11 @@ TEST_F(Desktop, Form11AndForm15ByTheKeyboardAlone) {
   Tasto("ctrl+F4");  // "Declinazioni", "essere": the infinitive is "essere"
   Scrivi("essere");
   Tasto("Return");
-  for (const QString& pannello : {"declinazione", "persona", "modo",
-                                 "tempo"}) {
+  for (const QString& pannello : {"declinazione", "persona", "modo", "tempo"}) {
     SCOPED_TRACE(pannello.toStdString());
     Stato s = Attendi([&](const Stato& s) { return s.pannello == pannello; }, "the step's options focused");
-    bool fatto = false;
-    for (int prova = 0; prova < 9 && !fatto && !HasFailure(); ++prova) {
-      const int errati = s.Errati();
-      const QString opzione = s.fuoco;
-      Tasto("space");
-      s = Attendi([&](const Stato& s) { return s.Errati() == errati + 1 || s.pannello != pannello; },
-                  "the answer judged");
-      fatto = s.pannello != pannello;
-      if (fatto) break;
-      EXPECT_EQ(s.fuoco.toStdString(), opzione.toStdString()) << "a wrong answer leaves the focus where it is";
-      Tasto("Down");
-      s = Attendi([&](const Stato& s) { return s.fuoco != opzione; }, "the focus moved by Down");
-      EXPECT_EQ(s.Errati(), errati + 1) << "an arrow never answers";
-      EXPECT_EQ(s.pannello.toStdString(), pannello.toStdString()) << "the arrows stay in the open step";
-      EXPECT_TRUE(s.visibile) << "the arrows never reach an option that is not on show";
-    }
-    ASSERT_TRUE(fatto) << "no option of the step was right";
+    s = RispondiFinoAlGiusto(s, [&](const Stato& s) { return s.pannello != pannello; }, "Down", 9);
+    ASSERT_NE(s.pannello, pannello) << "no option of the step was right";
   }
   Stato s = Attendi([](const Stato& s) { return s.classe.contains("CommandButton"); },
                     "the next-item button focused");
@@ -305,17 +307,7 @@ TEST_F(Desktop, Form11AndForm15ByTheKeyboardAlone) {
   Clic(form15);
   AttendiFuoco(form15, "io");
   SottoIlDock();
-  s = Leggi();
-  for (int prova = 0; prova < 6 && s.testo != "Avanti" && !HasFailure(); ++prova) {
-    const int errati = s.Errati();
-    const QString persona = s.fuoco;
-    Tasto("space");
-    s = Attendi([&](const Stato& s) { return s.Errati() == errati + 1 || s.testo == "Avanti"; },
-                "the person judged");
-    if (s.testo == "Avanti") break;
-    Tasto("Tab");
-    s = Attendi([&](const Stato& s) { return s.fuoco != persona; }, "the next person focused");
-  }
+  s = RispondiFinoAlGiusto(Leggi(), [](const Stato& s) { return s.testo == "Avanti"; }, "Tab", 6);
   ASSERT_EQ(s.testo.toStdString(), "Avanti") << "after the right person, the keys are on \"Avanti\"";
   EXPECT_EQ(s.Esatti(), 1);
   Tasto("Return");

@@ -230,7 +230,6 @@ TEST_F(PrintServiceOfTheSystem, PrintsThroughCupsAndTellsWhatItAnswers) {
   cups.Riprendi();
   EXPECT_EQ(detto, salvata("Il servizio di stampa del sistema non ha risposto"));
 
-  // No daemon at all.
   cups.Ferma();
   detto = stampa();
   EXPECT_EQ(detto, salvata("Il servizio di stampa del sistema non è attivo"));

@@ -30,6 +30,13 @@
 
 namespace {
 
+// A caption written on two lines in the program, with the line end as a blank.
+QString Didascalia(const QString& testo) {
+  QString t = testo;
+  t.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+  return t.trimmed();
+}
+
 class Sonda : public QObject {
  public:
   Sonda(QStringList passi, bool soloAnnuncia) : passi_(std::move(passi)), soloAnnuncia_(soloAnnuncia) {
@@ -55,11 +62,8 @@ class Sonda : public QObject {
       return;
     }
     if (!passi_.isEmpty()) {
-      // Captions written on two lines in the program are matched with the line end as a blank.
       for (QAbstractButton* b : finestra->findChildren<QAbstractButton*>()) {
-        QString testo = b->text();
-        testo.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        if (b->isVisible() && b->isEnabled() && testo.trimmed() == passi_.first()) {
+        if (b->isVisible() && b->isEnabled() && Didascalia(b->text()) == passi_.first()) {
           passi_.removeFirst();
           b->click();
           return;
@@ -77,12 +81,6 @@ class Sonda : public QObject {
   bool soloAnnuncia_;
   QTimer timer_;
 };
-
-QString Didascalia(const QString& testo) {
-  QString t = testo;
-  t.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-  return t.trimmed();
-}
 
 QString Rettangolo(const QRect& r) {
   return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());

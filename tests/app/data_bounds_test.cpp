@@ -48,13 +48,10 @@ const std::string kLongLine(100000, 'x');
 TEST_F(DataBounds, EveryWindowOpensAtOnceWhateverStandsInPlaceOfItsLists) {
   Module1::RegistraFinestre();
   testsupport::TempProgramFolder programma(true);
-  std::vector<fs::path> files;
-  for (const auto& e : fs::recursive_directory_iterator(programma.path() + "/testiFosku")) {
-    if (e.is_regular_file()) files.push_back(e.path());
-  }
+  const std::vector<std::string> files = programma.DataFiles();
   ASSERT_GE(files.size(), 30u);
   std::vector<std::string> shipped;
-  for (const auto& f : files) shipped.push_back(platform::ReadFileBytes(f.string()).value());
+  for (const auto& f : files) shipped.push_back(platform::ReadFileBytes(f).value());
   CostruisciFosku::LeggiFosku();
   const std::array<int, 3> verbi = {CostruisciFosku::NumeroRadiciAre, CostruisciFosku::NumeroRadiciEre,
                                     CostruisciFosku::NumeroRadiciIre};
@@ -62,25 +59,25 @@ TEST_F(DataBounds, EveryWindowOpensAtOnceWhateverStandsInPlaceOfItsLists) {
   std::vector<std::unique_ptr<testsupport::Fifo>> pipes;
   struct Case {
     const char* name;
-    std::function<void(const fs::path&, const std::string& bytes)> replace;
+    std::function<void(const std::string&, const std::string& bytes)> replace;
     bool reported;  // the windows say their lists are missing; else the lists read as shipped
   };
   const std::vector<Case> cases = {
       {"a pipe with no writer",
-       [&](const fs::path& f, const std::string&) {
+       [&](const std::string& f, const std::string&) {
          fs::remove(f);
-         pipes.push_back(std::make_unique<testsupport::Fifo>(f.string(), 20));
+         pipes.push_back(std::make_unique<testsupport::Fifo>(f, 20));
        },
        true},
       {"a file past the size bound",
-       [](const fs::path& f, const std::string& bytes) {
-         testsupport::TempDir::WriteTo(f.string(), bytes);
+       [](const std::string& f, const std::string& bytes) {
+         testsupport::TempDir::WriteTo(f, bytes);
          fs::resize_file(f, platform::kDataFile.maxBytes + 1);
        },
        true},
       {"a line longer than any sentence before the shipped ones",
-       [](const fs::path& f, const std::string& bytes) {
-         testsupport::TempDir::WriteTo(f.string(), kLongLine + "\r\n" + bytes + kLongLine);
+       [](const std::string& f, const std::string& bytes) {
+         testsupport::TempDir::WriteTo(f, kLongLine + "\r\n" + bytes + kLongLine);
        },
        false},
   };

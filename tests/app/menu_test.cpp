@@ -457,10 +457,7 @@ TEST_F(MenuTest, GarbageDataNeverCrashesOrHangsAWindow) {
   testsupport::TempProgramFolder programma(true);
   const auto& righe = Module1::FinestreMenu();
   int esercizi = 0;
-  std::vector<std::filesystem::path> files;
-  for (const auto& e : std::filesystem::recursive_directory_iterator(programma.path() + "/testiFosku")) {
-    if (e.is_regular_file()) files.push_back(e.path());
-  }
+  const std::vector<std::string> files = programma.DataFiles();
   ASSERT_GE(files.size(), 30u);
   std::mt19937 caso(20261208);
   const std::string alfabeto = "ab cdè#[],.\r\n\r\n##[[]]\"\t\x80\xe0\xff";
@@ -470,7 +467,7 @@ TEST_F(MenuTest, GarbageDataNeverCrashesOrHangsAWindow) {
       std::string bytes;
       const size_t n = caso() % (giro == 0 ? 40 : 1500);  // the first round: tiny files, often empty
       for (size_t i = 0; i < n; ++i) bytes += alfabeto[caso() % alfabeto.size()];
-      testsupport::TempDir::WriteTo(f.string(), bytes);
+      testsupport::TempDir::WriteTo(f, bytes);
     }
     for (size_t i = 0; i < righe.size(); ++i) {
       SCOPED_TRACE(righe[i].classe);

@@ -557,60 +557,46 @@ platform::PrinterStatus Stampante(const char* nome, bool predefinita, bool ferma
 // PDF in the documents, the message says where; a slow service never freezes the window.
 TEST_F(PrintService, EveryAnswerOfTheServiceIsToldAndNoWaitFreezesTheWindow) {
   const platform::JobOutcome rifiuto{platform::ServiceAnswer::Answered, platform::Refusal::NotAccepting, 0x0506};
+  const auto rifiuta = [&](FakePrintService& s) { s.outcome = rifiuto; };
+  const QString salvata = ": la stampa è stata salvata nel file\n%1";
   struct Riga {
     const char* nome;
-    std::function<void(FakePrintService&)> imposta;
+    std::vector<platform::PrinterStatus> stampanti;  // the printers the service gives
+    std::function<void(FakePrintService&)> imposta;  // how else it answers
     // The boxes after "Avvio la stampa?"; %1 where the pages were saved as a PDF in the documents.
     QStringList attesi;
     const char* stampante;  // the printer given the job; nullptr: no job made
     const char* attesa;     // the modal box of a slow service; nullptr: not slow
   };
   const Riga righe[] = {
-      {"a queue that turns jobs away",
-       [&](FakePrintService& s) {
-         s.list.printers = {Stampante("Aula", true)};
-         s.outcome = rifiuto;
-       },
-       {"64 Sto stampando",
-        "64 La stampante «Aula» non accetta stampe in questo momento: la stampa è stata salvata nel file\n%1"},
-       "Aula", nullptr},
-      {"a service that never gives its printers",
-       [](FakePrintService& s) {
-         s.list.printers = {Stampante("Aula", true)};
-         s.hangOnLookup = true;
-       },
-       {"64 Il servizio di stampa del sistema non ha risposto: la stampa è stata salvata nel file\n%1"}, nullptr,
-       "Cerco la stampante…"},
-      {"a service that never takes the job",
-       [](FakePrintService& s) {
-         s.list.printers = {Stampante("Aula", true)};
-         s.hangOnSend = true;
-       },
-       {"64 Sto stampando", "64 Il servizio di stampa del sistema non ha risposto: la stampa è stata salvata nel file\n%1"},
-       "Aula", "Mando la stampa alla stampante «Aula»…"},
-      {"a service that is not running",
+      {"a queue that turns jobs away", {Stampante("Aula", true)}, rifiuta,
+       {"64 Sto stampando", "64 La stampante «Aula» non accetta stampe in questo momento" + salvata}, "Aula", nullptr},
+      {"a service that never gives its printers", {Stampante("Aula", true)},
+       [](FakePrintService& s) { s.hangOnLookup = true; },
+       {"64 Il servizio di stampa del sistema non ha risposto" + salvata}, nullptr, "Cerco la stampante…"},
+      {"a service that never takes the job", {Stampante("Aula", true)}, [](FakePrintService& s) { s.hangOnSend = true; },
+       {"64 Sto stampando", "64 Il servizio di stampa del sistema non ha risposto" + salvata}, "Aula",
+       "Mando la stampa alla stampante «Aula»…"},
+      {"a service that is not running", {},
        [](FakePrintService& s) { s.list.answer = platform::ServiceAnswer::NotRunning; },
-       {"64 Il servizio di stampa del sistema non è attivo: la stampa è stata salvata nel file\n%1"}, nullptr, nullptr},
-      {"one printer and no default: it prints", [](FakePrintService& s) { s.list.printers = {Stampante("Aula", false)}; },
-       {"64 Sto stampando"}, "Aula", nullptr},
+       {"64 Il servizio di stampa del sistema non è attivo" + salvata}, nullptr, nullptr},
+      {"one printer and no default: it prints", {Stampante("Aula", false)}, nullptr, {"64 Sto stampando"}, "Aula",
+       nullptr},
       {"two printers and no default: the first, and the pupil is told",
-       [](FakePrintService& s) { s.list.printers = {Stampante("Aula", false), Stampante("Biblioteca", false)}; },
+       {Stampante("Aula", false), Stampante("Biblioteca", false)}, nullptr,
        {"64 Sto stampando", "64 Non c'è nessuna stampante predefinita: la stampa è andata alla stampante «Aula»."},
        "Aula", nullptr},
-      {"the default, wherever it is listed",
-       [](FakePrintService& s) { s.list.printers = {Stampante("Aula", false), Stampante("Biblioteca", true)}; },
+      {"the default, wherever it is listed", {Stampante("Aula", false), Stampante("Biblioteca", true)}, nullptr,
        {"64 Sto stampando"}, "Biblioteca", nullptr},
-      {"a paused or unreachable printer: the job waits in its queue",
-       [](FakePrintService& s) { s.list.printers = {Stampante("Aula", true, true)}; },
+      {"a paused or unreachable printer: the job waits in its queue", {Stampante("Aula", true, true)}, nullptr,
        {"64 Sto stampando",
         "48 La stampante «Aula» è in pausa o non è raggiungibile: la stampa resta in coda e le pagine usciranno "
         "quando la stampante sarà di nuovo pronta."},
        "Aula", nullptr},
       // %2: the documents folder, which a file stands in the way of.
-      {"a queue that turns jobs away, and no documents folder for the PDF",
+      {"a queue that turns jobs away, and no documents folder for the PDF", {Stampante("Aula", true)},
        [&](FakePrintService& s) {
-         s.list.printers = {Stampante("Aula", true)};
-         s.outcome = rifiuto;
+         rifiuta(s);
          testsupport::TempDir::WriteTo(home.home() + "/Documents", "not a folder");
        },
        {"64 Sto stampando",
@@ -648,7 +634,8 @@ TEST_F(PrintService, EveryAnswerOfTheServiceIsToldAndNoWaitFreezesTheWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));  // the keys go back to the window after every print
     QDir(documenti).removeRecursively();
     auto servizio = std::make_shared<FakePrintService>();
-    r.imposta(*servizio);
+    servizio->list.printers = r.stampanti;
+    if (r.imposta) r.imposta(*servizio);
     platform::SetPrintService(servizio);
     QStringList boxes;
     platform::SetMsgBoxHandler(testsupport::Annota(boxes, platform::vbYes, true));

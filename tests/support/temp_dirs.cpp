@@ -97,6 +97,16 @@ TempProgramFolder::TempProgramFolder(bool copyShippedData) : old_(platform::Prog
 
 TempProgramFolder::~TempProgramFolder() { platform::SetProgramFolder(old_); }
 
+std::vector<std::string> TempProgramFolder::DataFiles() const {
+  std::vector<std::string> files;
+  std::error_code ec;
+  for (auto it = fs::recursive_directory_iterator(path() + "/testiFosku", ec); !ec && it != fs::recursive_directory_iterator();
+       it.increment(ec)) {
+    if (it->is_regular_file()) files.push_back(it->path().string());
+  }
+  return files;
+}
+
 std::string RuntimeDir() { return FOSKU_RUNTIME_DIR; }
 
 Fifo::Fifo(std::string path, double seconds) : path_(std::move(path)) {

@@ -52,6 +52,8 @@ class TempProgramFolder {
   std::string Write(const std::string& relative, const std::string& bytes) const {
     return dir_.Write(relative, bytes);
   }
+  // The data files in it (under testiFosku), each by its full path.
+  std::vector<std::string> DataFiles() const;
 
  private:
   TempDir dir_;

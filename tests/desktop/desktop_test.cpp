@@ -288,7 +288,7 @@ TEST_F(Desktop, Form11AndForm15ByTheKeyboardAlone) {
   Tasto("ctrl+F4");  // "Declinazioni", "essere": the infinitive is "essere"
   Scrivi("essere");
   Tasto("Return");
-  for (const QString& pannello : {"declinazione", "persona", "modo", "tempo"}) {
+  for (const QString pannello : {"declinazione", "persona", "modo", "tempo"}) {
     SCOPED_TRACE(pannello.toStdString());
     Stato s = Attendi([&](const Stato& s) { return s.pannello == pannello; }, "the step's options focused");
     s = RispondiFinoAlGiusto(s, [&](const Stato& s) { return s.pannello != pannello; }, "Down", 9);

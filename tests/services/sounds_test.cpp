@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QtEndian>
 #include <map>
 
 #include "platform/random.h"
@@ -39,13 +42,25 @@ TEST(Sounds, MissingFileOrNoAudioDeviceIsSilent) {
     SuonoSbagliato();
     QCoreApplication::processEvents();
   }
-  // The shipped sounds through whatever device there is: no error, no wait.
+  // The shipped sounds through whatever device there is: no error, no wait. A player that waited
+  // for each sound to end would take at least as long as the three sounds last.
   testsupport::TempProgramFolder shipped(true);
+  const auto durata = [&](const char* nome) {
+    QFile f(QString::fromStdString(shipped.path()) + "/suoni/" + nome);
+    if (!f.open(QIODevice::ReadOnly)) return 0.0;
+    const QByteArray h = f.read(44);  // the plain header the build writes
+    const auto parola = [&](int at) { return qFromLittleEndian<quint32>(h.constData() + at); };
+    return h.size() == 44 && parola(28) > 0 ? 1000.0 * parola(40) / parola(28) : 0.0;
+  };
+  const double suoni = 2 * durata("si.wav") + durata("no.wav");
+  ASSERT_GT(suoni, 300.0) << "the shipped sounds are missing or not plain WAV files";
+  QElapsedTimer tempo;
+  tempo.start();
   SuonoGiusto();
   SuonoGiusto();
   SuonoSbagliato();
+  EXPECT_LT(tempo.elapsed(), suoni);
   QCoreApplication::processEvents();
-  SUCCEED();
 }
 
 TEST(RandomColour, OnlyTheTableAndTheDoubledOneTwiceAsOften) {

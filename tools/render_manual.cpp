@@ -10,6 +10,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -43,10 +44,28 @@ bool Straddles(const QTextDocument& doc, const QTextBlock& block, qreal pageHeig
   return firstPage != lastPage;
 }
 
+// The page on which a block's first line stands.
+int PageOf(const QTextDocument& doc, const QTextBlock& block, qreal pageHeight) {
+  return static_cast<int>((doc.documentLayout()->blockBoundingRect(block).top() + 1) / pageHeight);
+}
+
+// A table whose header row stands alone at a page's foot, its first row of content on the next.
+QTextTable* HeaderAlone(const QTextDocument& doc, qreal pageHeight, const std::set<QTextTable*>& moved) {
+  for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
+    auto* table = qobject_cast<QTextTable*>(frame);
+    if (table == nullptr || table->rows() < 2 || moved.contains(table)) continue;
+    const QTextBlock header = table->cellAt(0, 0).firstCursorPosition().block();
+    const QTextBlock first = table->cellAt(1, 0).firstCursorPosition().block();
+    if (PageOf(doc, header, pageHeight) != PageOf(doc, first, pageHeight)) return table;
+  }
+  return nullptr;
+}
+
 // Starts on a new page every paragraph, list item or table that a page's foot would cut through
-// a paragraph. Qt draws the line of a cut paragraph just above a page on that page too, out of
-// sight but in the PDF's text, so that copying, searching or reading the page aloud would meet
-// it twice. (A table longer than a page is left as it is.)
+// a paragraph, and every table whose header row the foot would part from the rows below it. Qt
+// draws the line of a cut paragraph just above a page on that page too, out of sight but in the
+// PDF's text, so that copying, searching or reading the page aloud would meet it twice. (A table
+// longer than a page is left as it is.)
 void KeepParagraphsWhole(QTextDocument& doc, qreal pageHeight) {
   std::set<QTextTable*> moved;
   for (int round = 0; round < 200; ++round) {
@@ -57,17 +76,33 @@ void KeepParagraphsWhole(QTextDocument& doc, qreal pageHeight) {
       QTextTable* table = QTextCursor(b).currentTable();
       if (table == nullptr || !moved.contains(table)) cut = b;
     }
-    if (!cut.isValid()) return;
-    if (QTextTable* table = QTextCursor(cut).currentTable()) {
+    QTextTable* table = cut.isValid() ? QTextCursor(cut).currentTable() : HeaderAlone(doc, pageHeight, moved);
+    if (table != nullptr) {
       QTextTableFormat f = table->format();
       f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
       table->setFormat(f);
       moved.insert(table);
-    } else {
+    } else if (cut.isValid()) {
       QTextBlockFormat f = cut.blockFormat();
       f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
       QTextCursor(cut).setBlockFormat(f);
+    } else {
+      return;
     }
+  }
+}
+
+// A hyphen that begins a word («-ettero», «-isc-») is no place to break a line, as the newer
+// line-breaking rules of Unicode say and Qt's do not yet: a word joiner after it keeps the ending
+// whole. The body's font has no glyph for the joiner, and the fallback font's height would raise
+// its line: the joiner is set tiny.
+void KeepEndingsWhole(QTextDocument& doc) {
+  static const QRegularExpression kHyphen(QStringLiteral("(?<!\\S)-(?=\\w)"));
+  for (QTextCursor c = doc.find(kHyphen); !c.isNull(); c = doc.find(kHyphen, c)) {
+    QTextCharFormat f = c.charFormat();
+    f.setFontPointSize(1);
+    c.clearSelection();
+    c.insertText(QString(QChar(0x2060)), f);
   }
 }
 
@@ -108,6 +143,7 @@ int main(int argc, char** argv) {
   base.setPointSizeF(11);
   doc.setDefaultFont(base);
   doc.setHtml(html);
+  KeepEndingsWhole(doc);
   QTextFrameFormat root = doc.rootFrame()->frameFormat();
   root.setMargin(0);
   doc.rootFrame()->setFrameFormat(root);

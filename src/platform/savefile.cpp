@@ -89,7 +89,7 @@ std::string WriteFailure(int err, const std::string& file) {
     case EISDIR: return "al posto del file c'è una cartella";
     case EEXIST: return "c'è già qualcos'altro con quel nome";
     case EINVAL: return "non è un file normale";
-    case ELOOP: return "i collegamenti simbolici girano in tondo";
+    case ELOOP: return "i collegamenti simbolici formano un ciclo";
     case EIO: return "errore del disco";
     default: return "errore di sistema " + std::to_string(err);
   }

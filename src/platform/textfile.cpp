@@ -201,25 +201,43 @@ bool FitsCp1252(std::string_view utf8) {
 
 std::vector<std::string> SplitFields(std::string_view t, bool doubledQuotes) {
   std::vector<std::string> items;
+  // The settings file quotes with straight quotes alone: a typographic one is a name's own.
+  const auto quoteAt = [&](size_t at) { return doubledQuotes ? size_t{at < t.size() && t[at] == '"'} : QuoteAt(t, at); };
   size_t i = 0;
   while (i < t.size()) {  // the end-of-file test comes before every item
     while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
     std::string item;
-    if (const size_t opening = QuoteAt(t, i); opening > 0) {
+    if (const size_t opening = quoteAt(i); opening > 0) {
+      const std::string_view opener = t.substr(i, opening);
       i += opening;
-      for (;;) {
-        // The item runs to the closing quote, whichever of them; one left open closes at the
-        // line's end.
-        while (i < t.size() && !IsLineEnd(t[i]) && QuoteAt(t, i) == 0) item += t[i++];
-        if (doubledQuotes && i + 1 < t.size() && t[i] == '"' && t[i + 1] == '"') {
+      bool closed = false, quoteInText = false;
+      while (i < t.size() && !IsLineEnd(t[i])) {
+        const size_t q = quoteAt(i);
+        if (q == 0) {
+          item += t[i++];
+          continue;
+        }
+        if (doubledQuotes && t[i] == '"' && i + 1 < t.size() && t[i + 1] == '"') {
           item += '"';
           i += 2;
           continue;
         }
-        break;
+        // A quote closes the item only where a comma or the line's end comes next (blanks
+        // aside); any other is the teacher's own text: direct speech inside a quoted sentence.
+        size_t next = i + q;
+        while (next < t.size() && (t[next] == ' ' || t[next] == '\t')) ++next;
+        if (next == t.size() || t[next] == ',' || IsLineEnd(t[next])) {
+          i = next;
+          closed = true;
+          break;
+        }
+        item.append(t.substr(i, q));
+        i += q;
+        quoteInText = true;
       }
-      i += QuoteAt(t, i);  // the closing quote
-      while (i < t.size() && t[i] != ',' && !IsLineEnd(t[i])) ++i;
+      // Left open, it ends with its line; when the text holds a quote, the opening one pairs
+      // with it («“Vieni qui!” dice la mamma.») and stays.
+      if (!closed && quoteInText) item.insert(0, opener);
     } else {
       while (i < t.size() && t[i] != ',' && !IsLineEnd(t[i])) item += t[i++];
       while (!item.empty() && (item.back() == ' ' || item.back() == '\t')) item.pop_back();

@@ -27,12 +27,15 @@ std::string DecodeText(std::string_view bytes);
 
 // Splits decoded text into items the way a sequential "read field" does: an item ends at a
 // comma or at the end of its line; blanks and tabs before it are skipped; an item that begins
-// with a double quote runs to the closing quote (commas inside it do not end it), or to the
-// line's end when the quote is left open, and whatever follows up to the next comma or line end
-// is dropped. Typographic quotes (“ ”) serve as straight ones do, at an item's start and end. Blanks at the end of an unquoted item are dropped. An empty line is an empty item; the line end after the last item adds none.
+// with a double quote (straight or typographic, “ ”) runs to the quote that closes it: the first
+// quote, of any of the three, that a comma or the line's end follows (blanks aside). Commas
+// before it do not end the item, and any other quote is the item's own text (direct speech in a
+// quoted sentence). An item whose quote is never closed ends with its line, and keeps its
+// opening quote when the text holds a quote it pairs with. Blanks at the end of an unquoted
+// item are dropped. An empty line is an empty item; the line end after the last item adds none.
 // CR LF, LF alone and a missing last line end all read the same.
-// With `doubledQuotes`, two quotes side by side inside a quoted item stand for one quote
-// (the settings file writes names that way); data files read without it.
+// With `doubledQuotes`, only straight quotes quote an item and two side by side inside it stand
+// for one (the settings file writes names that way); data files read without it.
 std::vector<std::string> SplitFields(std::string_view text, bool doubledQuotes = false);
 // Splits decoded text into whole lines (without their line ends); a final line end adds no line.
 std::vector<std::string> SplitLines(std::string_view text);

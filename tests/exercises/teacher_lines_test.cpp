@@ -100,12 +100,19 @@ TEST_F(TeacherLines, EveryReaderShowsTheSameTextHoweverTheFileWasSaved) {
       {"two lists of items",
        {{"testiFosku/6/corrette.txt", {"La città è bella."}}, {"testiFosku/6/scorrette.txt", {"La città sono bella."}}},
        Apri<Form20>, Riga, {"La città è bella.", "La città sono bella."}},
-      // Typographic quotes keep a comma in the sentence; a quote left open ends with its line.
+      // Typographic quotes keep a comma in the sentence; a quote left open ends with its line;
+      // direct speech inside a quoted sentence stays in it.
       {"items in quotes",
-       {{"testiFosku/6/corrette.txt", {"“Quando nevica, io resto a casa.”", "\"Se piove, prendo l'ombrello"}},
+       {{"testiFosku/6/corrette.txt",
+         {"“Quando nevica, io resto a casa.”", "\"Se piove, prendo l'ombrello",
+          "\"La maestra dice: “Oggi è venerdì, così è più facile.”\"", "“La maestra dice: \"Oggi è venerdì, così è più facile.\"”",
+          "\"Il papà ha detto: \"Andiamo, è tardi.\"\"", "“Vieni qui, subito!” dice la mamma."}},
         {"testiFosku/6/scorrette.txt", {"Però noi è partiti."}}},
        Apri<Form20>, Riga,
-       {"Quando nevica, io resto a casa.", "Se piove, prendo l'ombrello", "Però noi è partiti."}},
+       {"Quando nevica, io resto a casa.", "Se piove, prendo l'ombrello",
+        "La maestra dice: “Oggi è venerdì, così è più facile.”", "La maestra dice: \"Oggi è venerdì, così è più facile.\"",
+        "Il papà ha detto: \"Andiamo, è tardi.\"", "“Vieni qui, subito!” dice la mamma.",
+        "Però noi è partiti."}},
       {"sentence pairs", {{"testiFosku/6/corrette scorrette.txt", {"Perché tu sei già partito?#Perché tu è partito?"}}},
        Apri<Form14>,
        [](ExerciseWindow& w) {

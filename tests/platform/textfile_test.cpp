@@ -31,7 +31,17 @@ TEST(FieldReader, SplitsAsTheSequentialReaderDoes) {
       {"empty file gives nothing", "", {}},
       {"a lone line end gives one empty item", "\r\n", {""}},
       {"comma before the line end gives an empty item", "a,\r\nb", {"a", "", "b"}},
-      {"text after a closing quote is dropped", "\"ab\"cd,e", {"ab", "e"}},
+      // A quote closes only before a comma or the line's end; any other is the sentence's own.
+      {"direct speech in typographic quotes", "\"La maestra dice: “Oggi è venerdì, così è più facile.”\"\n",
+       {"La maestra dice: “Oggi è venerdì, così è più facile.”"}},
+      {"direct speech in straight quotes", "“La maestra dice: \"Oggi è venerdì, così è più facile.\"”\n",
+       {"La maestra dice: \"Oggi è venerdì, così è più facile.\""}},
+      {"straight quotes in straight ones", "\"Il papà ha detto: \"Andiamo, è tardi.\"\"\n",
+       {"Il papà ha detto: \"Andiamo, è tardi.\""}},
+      {"words after the quote keep the sentence whole", "“Vieni qui, subito!” dice la mamma.\nb",
+       {"“Vieni qui, subito!” dice la mamma.", "b"}},
+      {"guillemets are text", "\"«Vieni qui, subito!» dice la mamma.\"\n", {"«Vieni qui, subito!» dice la mamma."}},
+      {"blanks before the comma", "\"a, b\" ,\"c\"\r\nd,e\r\n", {"a, b", "c", "d", "e"}},
       {"typographic quotes as an editor types them", "“Quando nevica, io resto a casa.”\r\nb\r\n",
        {"Quando nevica, io resto a casa.", "b"}},
       {"typographic quotes either way round", "”a, b”,“c, d“\r\n", {"a, b", "c, d"}},
@@ -156,8 +166,8 @@ TEST(TextFiles, DataLinesLongerThanASentenceAreLeftOut) {
 TEST(TextFiles, QuotedFieldsWithDoubledQuotes) {
   EXPECT_EQ(platform::SplitFields("\"a\"\"b, c\"\r\nd\r\n", true), (std::vector<std::string>{"a\"b, c", "d"}));
   EXPECT_EQ(platform::SplitFields("\"\"\"\"\r\n", true), (std::vector<std::string>{"\""}));
-  // Data files keep the plain reading: the first quote after the opening one closes the item.
-  EXPECT_EQ(platform::SplitFields("\"a\"\"b\",c\r\n"), (std::vector<std::string>{"a", "c"}));
+  // In a data file a quote that no comma follows is the teacher's own text.
+  EXPECT_EQ(platform::SplitFields("\"a\"\"b\",c\r\n"), (std::vector<std::string>{"a\"\"b", "c"}));
   EXPECT_TRUE(platform::FitsCp1252("Perché € “x”"));
   EXPECT_FALSE(platform::FitsCp1252("Ωmega"));
   EXPECT_FALSE(platform::FitsCp1252("\xFF"));  // not UTF-8 at all
@@ -188,7 +198,7 @@ TEST(TextFiles, SavingThroughLinksAndOverStaleTemporaries) {
   const struct {
     const char* link;
     const char* reason;
-  } refused[] = {{"/real/dangling", "che non esiste"}, {"/a", "girano in tondo"}};
+  } refused[] = {{"/real/dangling", "che non esiste"}, {"/a", "formano un ciclo"}};
   for (const auto& r : refused) {
     std::string reason;
     EXPECT_FALSE(platform::WriteLinesAtomically(dir.path() + r.link, {"x"}, &reason)) << r.link;

@@ -264,6 +264,7 @@ TEST_F(SettingsTest, EveryFontNameComesBackAsItWasSaved) {
   const std::vector<std::string> names = {
       "Arial, Bold",   "\"Quoted\" Sans",  "  Edge Blanks  ", "\tTabbed",     "Inner \"quote\", and comma",
       "Così Serif",    "",                 "\"",             "Trailing,",    "Two\"\"Quotes",
+      "“Curly”",       "“Curly”, Sans",    "Sans “Curly”",   "”",            "\"“x”\"",
   };
   for (size_t k = 0; k + 5 <= names.size(); k += 5) {
     ImpostazioniPredefinite();

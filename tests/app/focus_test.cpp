@@ -78,7 +78,7 @@ void TieniPremuto(Qt::Key k, int ripetizioni = 6) {
   const auto manda = [&](QEvent::Type tipo) {
     QWidget* fuoco = QApplication::focusWidget();
     ASSERT_NE(fuoco, nullptr);
-    QKeyEvent e(tipo, k, Qt::NoModifier, codice, codice, 0, testo, false, 1);
+    QKeyEvent e(tipo, k, k == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier, codice, codice, 0, testo, false, 1);
     e.setTimestamp(adesso);
     QSpontaneKeyEvent::setSpontaneous(&e);
     QCoreApplication::sendEvent(fuoco, &e);
@@ -403,6 +403,8 @@ TEST_F(Fuoco, AHeldKeyIsOnePress) {
       {"Enter on a wrong word in the answer box",
        [&]() -> ExerciseWindow& { return form6("sbagliato"); }, Qt::Key_Return, 0, 1, 0,
        [](ExerciseWindow& w) { EXPECT_EQ(w.Griglia->TextMatrix(w.RigaItem(), 3), "sbagliato "); }},
+      {"keypad Enter on a wrong word in the answer box", [&]() -> ExerciseWindow& { return form6("sbagliato"); },
+       Qt::Key_Enter, 0, 1, 0, nullptr},
       {"Enter on the right word in the answer box",
        [&]() -> ExerciseWindow& { return form6(nullptr); }, Qt::Key_Return, 1, 0, 0,
        [](ExerciseWindow& w) { EXPECT_EQ(QApplication::focusWidget(), w.BottoneAvanti) << "still on the item answered"; }},

@@ -118,7 +118,7 @@ std::string Sized(const testsupport::TempDir& dir, const std::string& name, cons
 
 TEST(TextFiles, OnlyPlainFilesWithinTheBoundAreRead) {
   testsupport::TempDir dir;
-  testsupport::Fifo fifo(dir.path() + "/pipe.txt", 5);
+  testsupport::Fifo fifo(dir.path() + "/pipe.txt");
   ASSERT_TRUE(fifo.made());
   fs::create_symlink("/dev/zero", dir.path() + "/zero.txt");
   const std::string good = dir.Write("good.txt", "cant\r\n");
@@ -142,7 +142,7 @@ TEST(TextFiles, OnlyPlainFilesWithinTheBoundAreRead) {
   for (const Case& c : cases) {
     const auto start = std::chrono::steady_clock::now();
     const auto lines = platform::ReadLines(c.path, c.bounds);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3)) << c.name;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, testsupport::kHang) << c.name;
     EXPECT_EQ(lines.has_value(), c.readable) << c.name;
     if (lines) {
       ASSERT_FALSE(lines->empty()) << c.name;

@@ -238,7 +238,7 @@ TEST_F(SettingsTest, AnythingButASettingsFileGivesTheDefaultsAtOnce) {
   };
   std::unique_ptr<testsupport::Fifo> fifo;
   const std::vector<Case> cases = {
-      {"a pipe", [&] { fifo = std::make_unique<testsupport::Fifo>(IniPath(), 5); }},
+      {"a pipe", [&] { fifo = std::make_unique<testsupport::Fifo>(IniPath()); }},
       {"a link to an endless device", [&] { fs::create_symlink("/dev/zero", IniPath()); }},
       {"a folder", [&] { fs::create_directories(IniPath() + "/x"); }},
       {"a good start padded past any settings file", [&] {
@@ -252,7 +252,7 @@ TEST_F(SettingsTest, AnythingButASettingsFileGivesTheDefaultsAtOnce) {
     Impostazioni = Impostazioni_t{};
     const auto start = std::chrono::steady_clock::now();
     LeggiImpostazioni();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3)) << c.name;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, testsupport::kHang) << c.name;
     ExpectDefaults();
     fifo.reset();
     fs::remove_all(Folder());

@@ -109,14 +109,14 @@ std::vector<std::string> TempProgramFolder::DataFiles() const {
 
 std::string RuntimeDir() { return FOSKU_RUNTIME_DIR; }
 
-Fifo::Fifo(std::string path, double seconds) : path_(std::move(path)) {
+Fifo::Fifo(std::string path) : path_(std::move(path)) {
   std::error_code ec;
   fs::create_directories(fs::path(path_).parent_path(), ec);
   made_ = mkfifo(path_.c_str(), 0600) == 0;
   if (!made_) return;
-  writer_ = std::thread([this, seconds] {
+  writer_ = std::thread([this] {
     std::unique_lock<std::mutex> lock(mutex_);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    const auto deadline = std::chrono::steady_clock::now() + kHang * 3 / 2;
     if (wake_.wait_until(lock, deadline, [this] { return stop_; })) return;
     while (!stop_) {
       const int fd = open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
@@ -155,11 +155,11 @@ FileSizeLimit::~FileSizeLimit() {
 
 namespace {
 
-// Waits at most `seconds` for the child to end; one that is still running then is killed, a
-// failure. Its wait status, or -1 when it cannot be waited for.
-int WaitForChild(pid_t child, int seconds) {
+// Waits at most a hang's length for the child to end; one that is still running then is killed,
+// a failure. Its wait status, or -1 when it cannot be waited for.
+int WaitForChild(pid_t child) {
   int status = 0;
-  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  const auto limit = std::chrono::steady_clock::now() + kHang;
   pid_t ended = 0;
   while ((ended = waitpid(child, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < limit) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -168,21 +168,21 @@ int WaitForChild(pid_t child, int seconds) {
   if (ended == 0) {
     kill(child, SIGKILL);
     waitpid(child, &status, 0);
-    ADD_FAILURE() << "the child process did not end within " << seconds << " s";
+    ADD_FAILURE() << "the child process did not end within " << kHang.count() << " s";
   }
   return status;
 }
 
 }  // namespace
 
-int RunInChild(const std::function<void()>& body, int seconds) {
+int RunInChild(const std::function<void()>& body) {
   const pid_t child = fork();
   if (child < 0) return -1;
   if (child == 0) {
     body();
     _exit(0);
   }
-  return WaitForChild(child, seconds);
+  return WaitForChild(child);
 }
 
 int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int()>& body, unsigned uid) {
@@ -205,7 +205,7 @@ int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int(
     _exit(body());
   }
   // The body is the code under test: one that hangs is stopped after a bound, a failure.
-  const int status = WaitForChild(child, 20);
+  const int status = WaitForChild(child);
   if (!WIFEXITED(status)) return -1;
   const int code = WEXITSTATUS(status);
   return code == 125 ? -1 : code;

@@ -1,6 +1,7 @@
 // Test fixtures: temporary folders for HOME and for the program's folder.
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -63,13 +64,17 @@ class TempProgramFolder {
 // The folder where the build lays the program and its shipped data.
 std::string RuntimeDir();
 
+// How long a test waits before it calls a wait a hang. A bound in a test catches code that would
+// wait for ever; it never times the code, which a loaded machine may run ten times slower.
+constexpr std::chrono::seconds kHang{30};
+
 // A named pipe at `path` (its folders made) with no writer: whoever opens it to read waits for
-// a writer. After `seconds` the object plays the writer, opening and closing the other end
-// until it dies, so a test whose code would wait for ever still ends (and fails on its time);
-// the pipe is removed when the object dies.
+// a writer. After longer than a hang the object plays the writer, opening and closing the other
+// end until it dies, so a test whose code would wait for ever still ends (and fails on its
+// bound); the pipe is removed when the object dies.
 class Fifo {
  public:
-  Fifo(std::string path, double seconds);
+  explicit Fifo(std::string path);
   ~Fifo();
   Fifo(const Fifo&) = delete;
   Fifo& operator=(const Fifo&) = delete;
@@ -105,8 +110,9 @@ class FileSizeLimit {
 constexpr unsigned kNobody = 65534;
 int RunAsPlainUser(const std::vector<std::string>& own, const std::function<int()>& body, unsigned uid = kNobody);
 
-// Runs `body` in a child process (which then ends with code 0) and waits at most `seconds` for it;
-// one still running then is killed, a failure. The child's wait status, or -1 when it could not run.
-int RunInChild(const std::function<void()>& body, int seconds = 20);
+// Runs `body` in a child process (which then ends with code 0) and waits for it at most a hang's
+// length; one still running then is killed, a failure. The child's wait status, or -1 when it
+// could not run.
+int RunInChild(const std::function<void()>& body);
 
 }  // namespace testsupport

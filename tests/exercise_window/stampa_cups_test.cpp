@@ -232,7 +232,9 @@ TEST_F(PrintServiceOfTheSystem, PrintsThroughCupsAndTellsWhatItAnswers) {
   ASSERT_TRUE(cups.Comando("lpadmin", {"-d", "Biblioteca"}));
   const QRegularExpression biblioteca(QStringLiteral("^Biblioteca "), QRegularExpression::MultilineOption);
   for (int volte = 1; volte <= 2; ++volte) {
-    if (volte == 2) ASSERT_TRUE(cups.Comando("lpoptions", {"-p", "Biblioteca/fronte-retro", "-o", "sides=two-sided-long-edge"}));
+    if (volte == 2) {
+      ASSERT_TRUE(cups.Comando("lpoptions", {"-p", "Biblioteca/fronte-retro", "-o", "sides=two-sided-long-edge"}));
+    }
     EXPECT_EQ(stampa(), "64 Sto stampando");
     EXPECT_TRUE(QTest::qWaitFor([&] { return cups.Pagine().count(biblioteca) >= volte; }, 30000));
   }

@@ -31,6 +31,10 @@ int Fail(const char* what, const QString& detail) {
   return 1;
 }
 
+// The page a height of the document falls on. A line cut by a page's foot starts on the next page
+// (a hair early, in the layout's units).
+int PageAt(qreal y, qreal pageHeight) { return static_cast<int>((y + 1) / pageHeight); }
+
 // True when the block has lines on both sides of a page's foot.
 bool Straddles(const QTextDocument& doc, const QTextBlock& block, qreal pageHeight) {
   const QTextLayout* layout = block.layout();
@@ -38,15 +42,7 @@ bool Straddles(const QTextDocument& doc, const QTextBlock& block, qreal pageHeig
   const qreal top = doc.documentLayout()->blockBoundingRect(block).top();
   const QTextLine first = layout->lineAt(0);
   const QTextLine last = layout->lineAt(layout->lineCount() - 1);
-  // A line cut by a page's foot starts on the next page (a hair early, in the layout's units).
-  const int firstPage = static_cast<int>((top + first.y() + 1) / pageHeight);
-  const int lastPage = static_cast<int>((top + last.y() + 1) / pageHeight);
-  return firstPage != lastPage;
-}
-
-// The page on which a block's first line stands.
-int PageOf(const QTextDocument& doc, const QTextBlock& block, qreal pageHeight) {
-  return static_cast<int>((doc.documentLayout()->blockBoundingRect(block).top() + 1) / pageHeight);
+  return PageAt(top + first.y(), pageHeight) != PageAt(top + last.y(), pageHeight);
 }
 
 // A table whose header row stands alone at a page's foot, its first row of content on the next.
@@ -54,9 +50,10 @@ QTextTable* HeaderAlone(const QTextDocument& doc, qreal pageHeight, const std::s
   for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
     auto* table = qobject_cast<QTextTable*>(frame);
     if (table == nullptr || table->rows() < 2 || moved.contains(table)) continue;
-    const QTextBlock header = table->cellAt(0, 0).firstCursorPosition().block();
-    const QTextBlock first = table->cellAt(1, 0).firstCursorPosition().block();
-    if (PageOf(doc, header, pageHeight) != PageOf(doc, first, pageHeight)) return table;
+    const auto top = [&](int row) {
+      return doc.documentLayout()->blockBoundingRect(table->cellAt(row, 0).firstCursorPosition().block()).top();
+    };
+    if (PageAt(top(0), pageHeight) != PageAt(top(1), pageHeight)) return table;
   }
   return nullptr;
 }

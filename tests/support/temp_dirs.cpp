@@ -168,7 +168,7 @@ int WaitForChild(pid_t child) {
   if (ended == 0) {
     kill(child, SIGKILL);
     waitpid(child, &status, 0);
-    ADD_FAILURE() << "the child process did not end within " << kHang.count() << " s";
+    ADD_FAILURE() << "the child process did not end within " << kHang.count() / 1000 << " s";
   }
   return status;
 }

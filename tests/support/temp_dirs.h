@@ -66,7 +66,7 @@ std::string RuntimeDir();
 
 // How long a test waits before it calls a wait a hang. A bound in a test catches code that would
 // wait for ever; it never times the code, which a loaded machine may run ten times slower.
-constexpr std::chrono::seconds kHang{30};
+constexpr std::chrono::milliseconds kHang{30000};
 
 // A named pipe at `path` (its folders made) with no writer: whoever opens it to read waits for
 // a writer. After longer than a hang the object plays the writer, opening and closing the other
